@@ -1,0 +1,1 @@
+// Benchmarks of reading track metadata.

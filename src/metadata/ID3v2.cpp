@@ -1,0 +1,1 @@
+#include "metadata/ID3v2.h"

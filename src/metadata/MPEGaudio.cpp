@@ -1,0 +1,1 @@
+#include "metadata/MPEGaudio.h"

@@ -1,0 +1,1 @@
+#include "metadata/TrackInfo.h"

@@ -1,0 +1,24 @@
+#include "platform/FileSystem.h"
+
+namespace platform {
+
+bool readWholeFile(FileSystem& fs, const std::string& path, std::string& content) {
+  content.clear();
+  auto file = fs.openRead(path);
+  if (!file) return false;
+  const std::int64_t size = file->size();
+  if (size < 0) return false;
+  content.resize(static_cast<std::size_t>(size));
+  std::int64_t done = 0;
+  while (done < size) {
+    const std::int64_t got =
+        file->readAt(done, content.data() + done, static_cast<std::size_t>(size - done));
+    if (got < 0) return false;
+    if (got == 0) break;  // the file shrank since it was opened
+    done += got;
+  }
+  content.resize(static_cast<std::size_t>(done));
+  return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The one seam between the core and the operating system's files. Everything
+// the core reads or writes goes through a FileSystem, so that tests can inject
+// failures (tests run as root, where permission bits stop nothing).
+namespace platform {
+
+// A file opened for reading. Reads are positional, so one handle can serve
+// reads at the start and the end of a file without seeking back and forth.
+class ReadFile {
+ public:
+  virtual ~ReadFile() = default;
+  // Size in bytes when the file was opened.
+  virtual std::int64_t size() const = 0;
+  // Reads up to n bytes at offset; returns the count read (short at the end
+  // of the file), or -1 on an error or a negative offset.
+  virtual std::int64_t readAt(std::int64_t offset, void* buffer, std::size_t n) = 0;
+};
+
+// A file opened for writing (created or truncated).
+class WriteFile {
+ public:
+  virtual ~WriteFile() = default;
+  virtual bool write(const void* data, std::size_t n) = 0;
+  // Pushes written data to the disk, so a later rename cannot expose a
+  // half-written file after a crash.
+  virtual bool flush() = 0;
+  // Closes the file; false when the last writes could not be completed.
+  virtual bool close() = 0;
+};
+
+enum class EntryKind { File, Directory, Other };
+
+struct DirEntry {
+  std::string name;  // without the folder
+  EntryKind kind = EntryKind::Other;
+  bool isSymlink = false;  // a link (to a folder or file); walks never follow folder links
+};
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+
+  // Null when the path cannot be opened or is not a regular file.
+  virtual std::unique_ptr<ReadFile> openRead(const std::string& path) = 0;
+  // Creates or truncates; null on failure.
+  virtual std::unique_ptr<WriteFile> createFile(const std::string& path) = 0;
+
+  virtual bool fileExists(const std::string& path) = 0;       // a regular file (links followed)
+  virtual bool directoryExists(const std::string& path) = 0;  // links followed
+  // Size in bytes of a regular file; 0 for a folder; -1 when missing.
+  virtual std::int64_t fileSize(const std::string& path) = 0;
+
+  // Replaces `to` in one step when it exists.
+  virtual bool rename(const std::string& from, const std::string& to) = 0;
+  virtual bool remove(const std::string& path) = 0;
+  virtual bool createDirectory(const std::string& path) = 0;
+  // Copies the whole file, replacing `to`, and keeps the modification time.
+  virtual bool copyFile(const std::string& from, const std::string& to) = 0;
+  // Gives `to` the permission bits of `from` (best effort).
+  virtual bool copyPermissions(const std::string& from, const std::string& to) = 0;
+  // Bytes available to this user on the volume holding path; -1 on error.
+  virtual std::int64_t freeSpace(const std::string& path) = 0;
+  // The entries of a folder without "." and ".."; false when it cannot be read.
+  virtual bool listDirectory(const std::string& path, std::vector<DirEntry>& entries) = 0;
+};
+
+// The real file system of this machine. Stateless, so one shared instance.
+FileSystem& localFileSystem();
+
+// Reads a whole file; false when it cannot be opened or read.
+bool readWholeFile(FileSystem& fs, const std::string& path, std::string& content);
+
+}  // namespace platform

@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+#include "platform/FileSystem.h"
+#include "support/TempDir.h"
+
+namespace {
+
+platform::FileSystem& fs() { return platform::localFileSystem(); }
+
+TEST(LocalFileSystem, PositionalReadsAreShortAtTheEndAndRejectNegativeOffsets) {
+  TempDir dir;
+  const auto path = dir.write("a.bin", "0123456789");
+  auto file = fs().openRead(path);
+  ASSERT_TRUE(file);
+  EXPECT_EQ(file->size(), 10);
+  char buf[8] = {};
+  EXPECT_EQ(file->readAt(6, buf, sizeof buf), 4);
+  EXPECT_EQ(std::string(buf, 4), "6789");
+  EXPECT_EQ(file->readAt(20, buf, sizeof buf), 0);
+  EXPECT_EQ(file->readAt(-1, buf, sizeof buf), -1);
+}
+
+TEST(LocalFileSystem, FoldersAndMissingFilesDoNotOpen) {
+  TempDir dir;
+  dir.mkdir("x.mp3");
+  EXPECT_FALSE(fs().openRead(dir.file("x.mp3")));
+  EXPECT_FALSE(fs().openRead(dir.file("missing.mp3")));
+  EXPECT_EQ(fs().fileSize(dir.file("missing.mp3")), -1);
+  EXPECT_EQ(fs().fileSize(dir.file("x.mp3")), 0);
+  EXPECT_TRUE(fs().directoryExists(dir.file("x.mp3")));
+  EXPECT_FALSE(fs().fileExists(dir.file("x.mp3")));
+}
+
+TEST(LocalFileSystem, WriteRenameAndCopyKeepContentAndTime) {
+  TempDir dir;
+  auto out = fs().createFile(dir.file("new.tmp"));
+  ASSERT_TRUE(out);
+  ASSERT_TRUE(out->write("abc", 3));
+  ASSERT_TRUE(out->flush());
+  ASSERT_TRUE(out->close());
+  dir.write("old.txt", "old content");
+  ASSERT_TRUE(fs().rename(dir.file("new.tmp"), dir.file("old.txt")));
+  EXPECT_EQ(ReadFileBytes(dir.file("old.txt")), "abc");
+  EXPECT_FALSE(fs().fileExists(dir.file("new.tmp")));
+
+  const auto src = dir.write("src.mp3", "audio");
+  struct timespec times[2] = {{1000000000, 0}, {1000000000, 0}};
+  ASSERT_EQ(::utimensat(AT_FDCWD, src.c_str(), times, 0), 0);
+  ASSERT_TRUE(fs().copyFile(src, dir.file("copy.mp3")));
+  struct stat st {};
+  ASSERT_EQ(::stat(dir.file("copy.mp3").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mtim.tv_sec, 1000000000);
+  EXPECT_EQ(ReadFileBytes(dir.file("copy.mp3")), "audio");
+}
+
+TEST(LocalFileSystem, ListingMarksLinksAndKinds) {
+  TempDir dir;
+  dir.write("f.mp3", "x");
+  dir.mkdir("sub");
+  ASSERT_EQ(::symlink(dir.file("sub").c_str(), dir.file("link").c_str()), 0);
+  std::vector<platform::DirEntry> entries;
+  ASSERT_TRUE(fs().listDirectory(dir.path(), entries));
+  std::sort(entries.begin(), entries.end(),
+            [](const auto& a, const auto& b) { return a.name < b.name; });
+  ASSERT_EQ(entries.size(), 3u);
+  EXPECT_EQ(entries[0].name, "f.mp3");
+  EXPECT_EQ(entries[0].kind, platform::EntryKind::File);
+  EXPECT_EQ(entries[1].name, "link");
+  EXPECT_TRUE(entries[1].isSymlink);
+  EXPECT_EQ(entries[1].kind, platform::EntryKind::Directory);
+  EXPECT_EQ(entries[2].name, "sub");
+  EXPECT_FALSE(entries[2].isSymlink);
+  EXPECT_FALSE(fs().listDirectory(dir.file("nope"), entries));
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+// The real file system with failures switched on per operation, for the
+// error paths that file permissions cannot produce when tests run as root.
+class FaultyFileSystem : public platform::FileSystem {
+ public:
+  bool failOpenRead = false;
+  bool failRead = false;         // every readAt of an opened file fails
+  bool failCreate = false;
+  bool failWriteAfterBytes = false;  // a write fails once writeLimit bytes went through
+  std::int64_t writeLimit = 0;
+  bool failFlush = false;
+  bool failClose = false;
+  bool failRename = false;
+  bool failRemove = false;
+  bool failCreateDirectory = false;
+  bool failCopy = false;
+  std::int64_t copyFailsAtCall = -1;  // 0-based copyFile call that fails; -1 none
+  std::int64_t freeSpaceOverride = -1;  // >= 0 replaces the real free space
+
+  int copyCalls = 0;
+  std::vector<std::string> renamed;  // "from -> to" of every successful rename
+
+  std::unique_ptr<platform::ReadFile> openRead(const std::string& path) override;
+  std::unique_ptr<platform::WriteFile> createFile(const std::string& path) override;
+  bool fileExists(const std::string& path) override;
+  bool directoryExists(const std::string& path) override;
+  std::int64_t fileSize(const std::string& path) override;
+  bool rename(const std::string& from, const std::string& to) override;
+  bool remove(const std::string& path) override;
+  bool createDirectory(const std::string& path) override;
+  bool copyFile(const std::string& from, const std::string& to) override;
+  bool copyPermissions(const std::string& from, const std::string& to) override;
+  std::int64_t freeSpace(const std::string& path) override;
+  bool listDirectory(const std::string& path, std::vector<platform::DirEntry>& entries) override;
+
+ private:
+  platform::FileSystem& real_ = platform::localFileSystem();
+};
