@@ -55,6 +55,12 @@ class TMPEGaudio {
   TID3v2& id3v2() { return id3v2_; }
 
  private:
+  // The stream part of an analysis, after both tags were loaded from file.
+  // False when a read fails.
+  bool AnalyzeStream(platform::ReadFile& file);
+  // Looks backwards from the end of the audio for a "LAME" or "GOGO" mark.
+  bool FindEncoderText(platform::ReadFile& file);
+
   platform::FileSystem* fs_;
   std::int64_t fileLength_ = 0;
   std::string encoderText_;

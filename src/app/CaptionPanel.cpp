@@ -1,0 +1,44 @@
+#include "app/CaptionPanel.h"
+
+#include <QMouseEvent>
+
+#include "app/Colours.h"
+#include "app/Fonts.h"
+
+CaptionPanel::CaptionPanel(const QString& text, int colour, int height, int pointSize,
+                           QWidget* parent)
+    : QLabel(text, parent) {
+  setFixedHeight(height);
+  setFont(SansSerifFont(pointSize, true));
+  setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  PaintWith(this, colour);
+  setTextColour(colours::kInactiveCaption);
+}
+
+void CaptionPanel::setTextColour(int colour) {
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::WindowText, StoredColour(colour));
+  setPalette(palette);
+}
+
+void CaptionPanel::mousePressEvent(QMouseEvent* event) {
+  emit pressed(event->button(), event->globalPosition().toPoint(),
+               event->position().toPoint().y());
+}
+
+void CaptionPanel::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) emit doubleClicked();
+}
+
+void PaintWith(QWidget* widget, int colour) {
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::Window, StoredColour(colour));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+QWidget* ColourPanel(int colour, QWidget* parent) {
+  auto* panel = new QWidget(parent);
+  PaintWith(panel, colour);
+  return panel;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QLabel>
+
+// A panel caption: coloured bar with bold text; the text colour marks the
+// active side. Reports presses and double clicks.
+class CaptionPanel : public QLabel {
+  Q_OBJECT
+ public:
+  CaptionPanel(const QString& text, int colour, int height, int pointSize,
+               QWidget* parent = nullptr);
+  void setTextColour(int colour);
+
+ signals:
+  void pressed(Qt::MouseButton button, QPoint globalPos, int y);
+  void doubleClicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+};
+
+// A plain panel painted in its own colour, never with a themed background.
+QWidget* ColourPanel(int colour, QWidget* parent = nullptr);
+void PaintWith(QWidget* widget, int colour);

@@ -1,0 +1,5 @@
+#include "app/Colours.h"
+
+QColor StoredColour(int value) {
+  return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
+}

@@ -1,0 +1,89 @@
+#include "app/QtUserDialogs.h"
+
+#include <QCoreApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+#include "tracks/fEditPlaylist.h"
+
+namespace {
+
+QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), text.size()); }
+
+QMessageBox::StandardButton Ask(QWidget* parent, const std::string& text,
+                                QMessageBox::StandardButtons buttons) {
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Confirm"), MessageText(text), buttons,
+                  parent);
+  box.setDefaultButton(QMessageBox::Yes);
+  return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+}  // namespace
+
+QString MessageText(const std::string& text) {
+  return FromUtf8(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString QtFileFilter(const std::string& filter) {
+  const QStringList parts = FromUtf8(filter).split(QLatin1Char('|'));
+  QStringList filters;
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+    QString patterns = parts[i + 1];
+    patterns.replace(QLatin1Char(';'), QLatin1Char(' '));
+    filters << QStringLiteral("%1 (%2)").arg(parts[i], patterns);
+  }
+  return filters.join(QStringLiteral(";;"));
+}
+
+bool QtUserDialogs::askYesNo(const std::string& text) {
+  return Ask(parent_, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+DialogAnswer QtUserDialogs::askYesNoCancel(const std::string& text) {
+  switch (Ask(parent_, text, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel)) {
+    case QMessageBox::Yes:
+      return DialogAnswer::Yes;
+    case QMessageBox::No:
+      return DialogAnswer::No;
+    default:
+      return DialogAnswer::Cancel;
+  }
+}
+
+void QtUserDialogs::inform(const std::string& text) {
+  QMessageBox::information(parent_, QStringLiteral("Information"), MessageText(text));
+}
+
+void QtUserDialogs::error(const std::string& text) {
+  QMessageBox::critical(parent_, QStringLiteral("Error"), MessageText(text));
+}
+
+std::string QtUserDialogs::chooseOpenFile(const std::string& filter) {
+  return QFileDialog::getOpenFileName(parent_, QString(), QString(), QtFileFilter(filter))
+      .toStdString();
+}
+
+std::string QtUserDialogs::chooseSaveFile(const std::string& filter,
+                                          const std::string& proposedName) {
+  // The core asks before replacing a file, with its own words.
+  return QFileDialog::getSaveFileName(parent_, QString(), FromUtf8(proposedName),
+                                      QtFileFilter(filter), nullptr,
+                                      QFileDialog::DontConfirmOverwrite)
+      .toStdString();
+}
+
+std::string QtUserDialogs::chooseFolder(const std::string& startFolder) {
+  return QFileDialog::getExistingDirectory(parent_, QString(), FromUtf8(startFolder))
+      .toStdString();
+}
+
+std::optional<std::string> QtUserDialogs::enterText(const std::string& caption,
+                                                    const std::string& label,
+                                                    const std::string& initialText) {
+  TfrmPlaylistName dialog(FromUtf8(caption), FromUtf8(label), FromUtf8(initialText), parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.text().toStdString();
+}
+
+void QtUserDialogs::processEvents() { QCoreApplication::processEvents(); }

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+
+#include "tracks/UserDialogs.h"
+
+class QWidget;
+
+// The core's questions and messages as Qt dialogs, modal over the main window.
+class QtUserDialogs : public UserDialogs {
+ public:
+  explicit QtUserDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+  void setParent(QWidget* parent) { parent_ = parent; }
+
+  bool askYesNo(const std::string& text) override;
+  DialogAnswer askYesNoCancel(const std::string& text) override;
+  void inform(const std::string& text) override;
+  void error(const std::string& text) override;
+  std::string chooseOpenFile(const std::string& filter) override;
+  std::string chooseSaveFile(const std::string& filter, const std::string& proposedName) override;
+  std::string chooseFolder(const std::string& startFolder) override;
+  std::optional<std::string> enterText(const std::string& caption, const std::string& label,
+                                       const std::string& initialText) override;
+  void processEvents() override;
+
+ private:
+  QWidget* parent_;
+};
+
+// "M3U Playlist|*.m3u" → "M3U Playlist (*.m3u)"; pairs of description and
+// patterns, patterns separated by ";".
+QString QtFileFilter(const std::string& filter);
+// Message texts keep the stored "\r\n" line breaks; a box wants "\n".
+QString MessageText(const std::string& text);

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <string>
+
+#include "app/QtUserDialogs.h"
+#include "window/MainWindowCore.h"
+
+class BrowserPanel;
+class MainActions;
+class PlayerBar;
+class PlaylistPanel;
+class QAction;
+class TrackGridView;
+class VetoSplitter;
+
+// The main window: browser on the left, playlist on the right, player bar at
+// the bottom. It owns the core state and only shows it and forwards gestures.
+class TfrmSongloomMain : public QWidget {
+  Q_OBJECT
+ public:
+  // autosavePath: where the playlist is kept between runs. dialogs: the
+  // person's answers; Qt's message boxes when null (tests script their own).
+  explicit TfrmSongloomMain(const std::string& autosavePath, UserDialogs* dialogs = nullptr,
+                            QWidget* parent = nullptr);
+  ~TfrmSongloomMain() override;
+
+  MainWindowCore& core() { return *core_; }
+  BrowserPanel* browser() { return browser_; }
+  PlaylistPanel* playlistPanel() { return playlist_; }
+  PlayerBar* playerBar() { return player_; }
+  VetoSplitter* spl2() { return spl2_; }
+  TrackGridView* gridView(GridId id);
+  QAction* action(const char* name) const;
+
+  // Re-reads the labels, captions and shortcuts that the core keeps.
+  void refreshLabels();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildLayout();
+  void createActions();
+  void connectGrid(TrackGridView* view, bool playlistSide);
+  void connectPanels();
+  // Runs a core command, then shows what changed.
+  template <typename F>
+  void run(F&& command) {
+    command();
+    refreshLabels();
+  }
+  void playlistRowPressed(bool wasSelected, bool ctrl);
+  void gridEnter(bool playlistSide);
+  void gridEscape();
+  void dropOnPlaylist(TrackGridView* source, int row);
+
+  QtUserDialogs qtDialogs_;
+  std::unique_ptr<MainWindowCore> core_;
+  BrowserPanel* browser_ = nullptr;
+  PlaylistPanel* playlist_ = nullptr;
+  PlayerBar* player_ = nullptr;
+  VetoSplitter* spl2_ = nullptr;
+  MainActions* actions_ = nullptr;
+  bool shown_ = false;
+};

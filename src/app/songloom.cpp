@@ -1,0 +1,23 @@
+#include <QApplication>
+#include <QDir>
+#include <QScreen>
+#include <QStandardPaths>
+
+#include "app/Fonts.h"
+#include "app/fSongloomMain.h"
+#include "tracks/AutosavePath.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Songloom"));
+  LoadApplicationFonts();
+  const std::string autosave = ChooseAutosavePath(
+      QApplication::applicationFilePath().toStdString(),
+      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+  TfrmSongloomMain window(autosave);
+  // Without a window manager (a bare X server) maximizing does nothing, so
+  // take the screen's size first.
+  if (const QScreen* screen = window.screen()) window.resize(screen->availableGeometry().size());
+  window.showMaximized();
+  return QApplication::exec();
+}

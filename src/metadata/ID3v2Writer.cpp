@@ -1,0 +1,165 @@
+#include "metadata/ID3v2Writer.h"
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "metadata/ID3v2.h"
+#include "metadata/ID3v2Format.h"
+#include "metadata/ID3v2FrameWalker.h"
+#include "metadata/TagByteSource.h"
+#include "metadata/TextCodec.h"
+
+namespace {
+
+constexpr std::size_t kCommentSlot = 6;
+constexpr std::size_t kLinkSlot = 11;
+constexpr std::uint32_t kMaxBodySize = (1u << 28) - 1;  // four 7-bit groups
+// An old tag is held in memory to keep its frames; a larger one is not rewritten.
+constexpr std::size_t kMaxOldTagSize = 64u << 20;
+constexpr std::size_t kCopyChunk = 256u << 10;
+
+struct EncodedText {
+  char encoding;
+  std::string bytes;
+};
+
+EncodedText Encode(std::string_view utf8) {
+  std::string latin1;
+  if (Utf8ToLatin1(utf8, latin1)) return {'\0', std::move(latin1)};
+  return {'\1', "\xFF\xFE" + Utf8ToUtf16Le(utf8)};
+}
+
+std::string FramePayload(std::size_t slot, std::string_view text) {
+  if (slot == kLinkSlot) {
+    // Encoding 0, an empty description and the URL, which is Latin-1 by definition.
+    std::string url;
+    Utf8ToLatin1(text, url);
+    return std::string(2, '\0') + url;
+  }
+  EncodedText encoded = Encode(text);
+  std::string payload(1, encoded.encoding);
+  if (slot == kCommentSlot) {
+    // Language, then an empty description in the text's encoding.
+    payload += "eng";
+    payload += encoded.encoding == '\0' ? std::string(1, '\0') : std::string("\xFF\xFE\0\0", 4);
+  }
+  return payload + encoded.bytes;
+}
+
+void AppendBigEndian32(std::string& out, std::uint32_t value) {
+  for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((value >> shift) & 0xFF);
+}
+
+// The frames of the old version 2.3 tag that the new texts do not cover, as
+// they are (de-unsynchronised if the tag was); false when it cannot be read.
+bool KeptFrames(platform::ReadFile& file, const id3v2::TagHeader& tag, std::string& kept) {
+  kept.clear();
+  if (tag.major != 3 || tag.tagSize == 0) return true;
+  if (tag.tagSize > static_cast<std::int64_t>(kMaxOldTagSize)) return false;
+  std::string bytes;
+  if (!ReadTagIntoMemory(file, tag, kMaxOldTagSize, bytes)) return false;
+  const auto end = static_cast<std::int64_t>(bytes.size());
+  TagByteSource source(bytes);
+  ID3v2FrameWalker walker(source, tag, end);
+  id3v2::FrameHeader frame;
+  std::int64_t offset = 0;
+  while (walker.Next(frame, offset)) {
+    const std::int64_t length = static_cast<std::int64_t>(frame.headerSize) + frame.size;
+    if (offset + length > end) break;  // cut off by the tag's end: not a frame to keep
+    if (id3v2::SlotOf(frame.idText(), 3) < 0) {
+      kept.append(bytes, static_cast<std::size_t>(offset), static_cast<std::size_t>(length));
+    }
+  }
+  return true;
+}
+
+// Copies the file from `from` to its end; false on a read error or when it ends early.
+bool CopyRest(platform::ReadFile& file, std::int64_t from, platform::WriteFile& out) {
+  std::vector<char> buffer(kCopyChunk);
+  for (std::int64_t pos = from; pos < file.size();) {
+    const std::int64_t got = file.readAt(pos, buffer.data(), buffer.size());
+    if (got <= 0 || !out.write(buffer.data(), static_cast<std::size_t>(got))) return false;
+    pos += got;
+  }
+  return true;
+}
+
+// Writes the new tag and the audio of `file` to `tempName`, flushed and closed.
+bool WriteTempFile(platform::FileSystem& fs, platform::ReadFile& file, const std::string& tempName,
+                   std::string_view tag, std::int64_t audioStart) {
+  auto out = fs.createFile(tempName);
+  if (!out) return false;
+  const bool written =
+      out->write(tag.data(), tag.size()) && CopyRest(file, audioStart, *out) && out->flush();
+  const bool closed = out->close();
+  return written && closed;
+}
+
+// The original, opened, with the new tag and where its audio starts.
+struct Replacement {
+  std::unique_ptr<platform::ReadFile> file;
+  std::string tag;
+  std::int64_t audioStart = 0;
+};
+
+std::optional<Replacement> PrepareReplacement(platform::FileSystem& fs, const std::string& fileName,
+                                              const ID3v2FrameTexts& texts) {
+  Replacement replacement{fs.openRead(fileName), {}, 0};
+  if (!replacement.file) return std::nullopt;
+  platform::ReadFile& file = *replacement.file;
+  std::uint8_t head[id3v2::kTagHeaderSize];
+  if (file.readAt(0, head, sizeof head) != static_cast<std::int64_t>(sizeof head)) {
+    return std::nullopt;
+  }
+  const auto old = id3v2::ParseTagHeader(head, file.size());
+  std::string kept;
+  if (old && !KeptFrames(file, *old, kept)) return std::nullopt;
+  auto tag = BuildID3v2Tag(BuildID3v2Frames(texts) + kept);
+  if (!tag) return std::nullopt;
+  replacement.tag = std::move(*tag);
+  // A declared size past the end counts as 0: the new tag goes in front of the old one.
+  replacement.audioStart = old ? old->tagSize : 0;
+  return replacement;
+}
+
+}  // namespace
+
+std::string BuildID3v2Frames(const ID3v2FrameTexts& texts) {
+  std::string frames;
+  for (std::size_t slot = 0; slot < texts.size(); ++slot) {
+    if (texts[slot].empty()) continue;
+    const std::string payload = FramePayload(slot, texts[slot]);
+    frames += ID3v2FrameIds[slot];
+    AppendBigEndian32(frames, static_cast<std::uint32_t>(payload.size()));
+    frames.append(2, '\0');  // flags
+    frames += payload;
+  }
+  return frames;
+}
+
+std::optional<std::string> BuildID3v2Tag(std::string_view body) {
+  if (body.size() > kMaxBodySize) return std::nullopt;
+  const auto size = static_cast<std::uint32_t>(body.size());
+  std::string tag("ID3\x03\x00\x00", 6);
+  for (int shift = 21; shift >= 0; shift -= 7) tag += static_cast<char>((size >> shift) & 0x7F);
+  tag += body;
+  return tag;
+}
+
+bool ReplaceID3v2Tag(platform::FileSystem& fs, const std::string& fileName,
+                     const ID3v2FrameTexts& texts) {
+  if (!fs.fileExists(fileName)) return false;
+  auto replacement = PrepareReplacement(fs, fileName, texts);
+  if (!replacement) return false;
+  const std::string tempName = fileName + "~";
+  bool replaced =
+      WriteTempFile(fs, *replacement->file, tempName, replacement->tag, replacement->audioStart);
+  replacement.reset();  // the original is closed before it is replaced
+  if (replaced) {
+    fs.copyPermissions(fileName, tempName);  // best effort: the content matters more
+    replaced = fs.rename(tempName, fileName);
+  }
+  if (!replaced) fs.remove(tempName);
+  return replaced;
+}

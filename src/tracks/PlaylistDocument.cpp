@@ -1,0 +1,177 @@
+#include "tracks/PlaylistDocument.h"
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "metadata/TrackInfo.h"
+#include "tracks/PathParts.h"
+#include "tracks/PlaylistFile.h"
+
+namespace {
+
+constexpr char kPlaylistFilter[] = "M3U Playlist|*.m3u";
+constexpr char kPlaylistExtension[] = ".m3u";
+constexpr char kSaveQuestion[] = "Do you want to save current MP3 playlist?";
+constexpr char kFileNotFound[] = "File not found.";
+constexpr char kEditNameCaption[] = "Edit Playlist Name";
+constexpr char kEditNameLabel[] = "Enter Playlist Name:";
+constexpr char kCaptionPrefix[] = "   MP3 Playlist - ";
+constexpr char kUntitled[] = "Untitled";
+
+std::string ReplaceQuestion(const std::string& path) {
+  return "File " + FileNamePart(path) + " already exists. Replace?";
+}
+
+}  // namespace
+
+PlaylistDocument::PlaylistDocument(TrackTables& tables, PlaylistEditor& editor,
+                                   UserDialogs& dialogs, std::string autosavePath)
+    : tables_(tables), editor_(editor), dialogs_(dialogs), autosavePath_(std::move(autosavePath)) {
+  UpdatePlaylistCaption();
+}
+
+void PlaylistDocument::actSaveExecute() {
+  if (!playlist().isEmpty()) SavePlaylist(std::string());
+}
+
+// --- saving ----------------------------------------------------------------------------------
+
+std::string PlaylistDocument::ChooseSavePath() {
+  const std::string chosen = dialogs_.chooseSaveFile(kPlaylistFilter, playlistName_);
+  if (chosen.empty()) return std::string();
+  const std::string path = ChangeExtension(chosen, kPlaylistExtension);
+  if (tables_.fileSystem().fileExists(path) && !dialogs_.askYesNo(ReplaceQuestion(path)))
+    return std::string();
+  return path;
+}
+
+std::string PlaylistDocument::ComposePlaylistText(const std::string& path) {
+  std::vector<M3UEntry> entries;
+  TrackGrid& grid = playlist();
+  if (!grid.isEmpty()) {
+    const int nameColumn = tables_.ColumnByName(grid, "Track Name");
+    recMP3Info info;
+    for (int row = 1; row < grid.rowCount(); ++row) {
+      M3UEntry entry;
+      entry.path = tables_.RowPath(grid, row);
+      ReadTrackInfo(tables_.analyser(), entry.path, info);
+      entry.duration = info.duration;
+      entry.trackName = grid.cell(row, nameColumn);
+      entries.push_back(std::move(entry));
+    }
+  }
+  return ComposeM3U(path, entries);
+}
+
+bool PlaylistDocument::SavePlaylist(const std::string& path) {
+  const std::string target = path.empty() ? ChooseSavePath() : path;
+  if (target.empty()) return false;
+  if (!ReplaceFileContents(target, ComposePlaylistText(target), tables_.fileSystem())) {
+    dialogs_.error(WriteErrorText(target));
+    return false;
+  }
+  playlistName_ = target;
+  UpdatePlaylistCaption();
+  return true;
+}
+
+// --- opening ---------------------------------------------------------------------------------
+
+bool PlaylistDocument::NothingToSave() {
+  return tables_.MP3Size(static_cast<int>(GridId::Playlist)).Duration == 0;
+}
+
+bool PlaylistDocument::AskSave() {
+  switch (dialogs_.askYesNoCancel(kSaveQuestion)) {
+    case DialogAnswer::Yes:
+      return SavePlaylist(std::string());
+    case DialogAnswer::No:
+      return true;
+    case DialogAnswer::Cancel:
+      return false;
+  }
+  return false;
+}
+
+bool PlaylistDocument::AskSaveAndClear() {
+  if (NothingToSave()) return true;
+  if (!AskSave()) return false;
+  playlistName_.clear();
+  tables_.ClearGrid(playlist());
+  return true;
+}
+
+void PlaylistDocument::FillFromItems(const std::vector<std::string>& items) {
+  TrackGrid& grid = playlist();
+  for (const std::string& item : items) {
+    if (!tables_.fileSystem().fileExists(SplitItem(item).FilePath)) continue;
+    const bool added = !grid.isEmpty();
+    const int row = added ? grid.addRow() : grid.rowCount() - 1;
+    if (!tables_.FillRowFromItem(grid, row, item)) {
+      // The file vanished since the reader saw it: stop here, keeping the rows filled so far.
+      if (added) grid.removeRow(row);
+      dialogs_.error(tables_.FillError());
+      return;
+    }
+  }
+}
+
+bool PlaylistDocument::OpenPlaylist(const std::string& path) {
+  std::string source = path;
+  if (source.empty()) {
+    source = dialogs_.chooseOpenFile(kPlaylistFilter);
+    if (source.empty()) return false;
+    if (!tables_.fileSystem().fileExists(source)) {
+      dialogs_.inform(kFileNotFound);
+      return false;
+    }
+  }
+  if (!NothingToSave() && !AskSave()) return false;
+  // Read before anything is cleared, so a file that cannot be read changes nothing.
+  std::vector<std::string> items;
+  const PlaylistReadResult read = ReadPlaylistFile(source, items, tables_.fileSystem());
+  if (read.error) {
+    dialogs_.error(*read.error);
+    return false;
+  }
+  tables_.ClearGrid(playlist());
+  FillFromItems(items);
+  playlistName_ = source == autosavePath_ ? std::string() : source;
+  UpdatePlaylistCaption();
+  editor_.UpdatePlaylistTotals(true);
+  if (read.missing > 0) dialogs_.inform(MissingFilesMessage(read.missing));
+  return true;
+}
+
+// --- name and caption ------------------------------------------------------------------------
+
+void PlaylistDocument::NewPlaylist() {
+  AskSaveAndClear();
+  UpdatePlaylistCaption();
+  editor_.UpdatePlaylistTotals(false);
+}
+
+void PlaylistDocument::EditPlaylistName() {
+  const std::optional<std::string> name = dialogs_.enterText(
+      kEditNameCaption, kEditNameLabel, RemoveExtension(FileNamePart(playlistName_)));
+  if (!name) return;
+  playlistName_ = *name;
+  UpdatePlaylistCaption();
+}
+
+void PlaylistDocument::UpdatePlaylistCaption() {
+  caption_ =
+      kCaptionPrefix + (playlistName_.empty() ? std::string(kUntitled)
+                                              : RemoveExtension(FileNamePart(playlistName_)));
+}
+
+// --- autosave --------------------------------------------------------------------------------
+
+bool PlaylistDocument::RestoreAutosave() {
+  return !autosavePath_.empty() && OpenPlaylist(autosavePath_);
+}
+
+bool PlaylistDocument::WriteAutosave() {
+  return !autosavePath_.empty() && SavePlaylist(autosavePath_);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "tracks/PlaylistEditor.h"
+#include "tracks/TrackTable.h"
+#include "tracks/UserDialogs.h"
+
+// The playlist as a document: its name and caption, New, Open, Save and Edit Playlist Name,
+// the question about saving changes, and the autosave playlist written at close and read at
+// start. Files go through the tables' file system.
+class PlaylistDocument {
+ public:
+  // autosavePath: where the playlist survives between runs (see ChooseAutosavePath); the
+  // shell computes it. Empty: there is no autosave.
+  PlaylistDocument(TrackTables& tables, PlaylistEditor& editor, UserDialogs& dialogs,
+                   std::string autosavePath);
+  PlaylistDocument(const PlaylistDocument&) = delete;
+  PlaylistDocument& operator=(const PlaylistDocument&) = delete;
+
+  // --- state the window shows ----------------------------------------------------------------
+  // Empty when untitled; a file's full path after a save or open; or a typed name.
+  const std::string& playlistName() const { return playlistName_; }
+  const std::string& pnlPlaylistCaption() const { return caption_; }
+  const std::string& autosavePath() const { return autosavePath_; }
+
+  // --- commands ------------------------------------------------------------------------------
+  void actNewExecute() { NewPlaylist(); }
+  void actOpenExecute() { OpenPlaylist(std::string()); }
+  void actSaveExecute();
+  void actEditExecute() { EditPlaylistName(); }
+  void pnlPlaylistCaptionDblClick() { EditPlaylistName(); }
+
+  // --- operations ----------------------------------------------------------------------------
+  // Writes the playlist as M3U; an empty path asks for one. False when cancelled, refused or
+  // failed (the error is shown; the name stays).
+  bool SavePlaylist(const std::string& path);
+  // Replaces the playlist with a playlist file's tracks; an empty path asks for one.
+  bool OpenPlaylist(const std::string& path);
+  // Offers to save a playlist with playing time; then clears and untitles it. False on Cancel.
+  bool AskSaveAndClear();
+  void NewPlaylist();
+  void EditPlaylistName();
+  void UpdatePlaylistCaption();
+
+  // At start: the autosave playlist comes back, untitled. Nothing when there is no autosave.
+  bool RestoreAutosave();
+  // At close: the playlist goes to the autosave file, silently. A failure is shown and gives
+  // false; the window closes all the same.
+  bool WriteAutosave();
+
+ private:
+  TrackGrid& playlist() { return tables_.grdPlaylist(); }
+  // The question of AskSaveAndClear and the save it may lead to; false on Cancel.
+  bool AskSave();
+  // No playing time: the save question is not asked.
+  bool NothingToSave();
+  // Step 1 of a save without a path: the file the user chooses, "" when none.
+  std::string ChooseSavePath();
+  std::string ComposePlaylistText(const std::string& path);
+  void FillFromItems(const std::vector<std::string>& items);
+
+  TrackTables& tables_;
+  PlaylistEditor& editor_;
+  UserDialogs& dialogs_;
+  std::string autosavePath_;
+  std::string playlistName_;
+  std::string caption_;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+// The answer to a confirmation box.
+enum class DialogAnswer { Yes, No, Cancel };
+
+// Everything the core asks of the person in front of the screen. The Qt shell
+// implements it with real dialogs, tests with a scripted one. Calls are modal:
+// each returns once the person has answered. New kinds of dialog (progress
+// views, the column chooser) are added here as further virtual functions.
+class UserDialogs {
+ public:
+  virtual ~UserDialogs() = default;
+
+  // Confirmation box with Yes and No; true for Yes.
+  virtual bool askYesNo(const std::string& text) = 0;
+  // Confirmation box with Yes, No and Cancel.
+  virtual DialogAnswer askYesNoCancel(const std::string& text) = 0;
+  // Information box with OK. The text may hold "\r\n" line breaks.
+  virtual void inform(const std::string& text) = 0;
+  // Error box for a failed file operation.
+  virtual void error(const std::string& text) = 0;
+
+  // filter: pairs of description and patterns, "M3U Playlist|*.m3u".
+  // Each returns the chosen path, or an empty string when cancelled.
+  virtual std::string chooseOpenFile(const std::string& filter) = 0;
+  virtual std::string chooseSaveFile(const std::string& filter,
+                                     const std::string& proposedName) = 0;
+  virtual std::string chooseFolder(const std::string& startFolder) = 0;
+
+  // A one-line text entry with OK and Cancel; nothing on Cancel.
+  virtual std::optional<std::string> enterText(const std::string& caption, const std::string& label,
+                                               const std::string& initialText) = 0;
+
+  // Lets queued window events run (repaint, Cancel buttons, timers) from inside
+  // a long loop of the core.
+  virtual void processEvents() = 0;
+};

@@ -1,0 +1,76 @@
+#include "window/MainWindowCore.h"
+
+#include <utility>
+
+MainWindowCore::MainWindowCore(UserDialogs& dialogs, std::string autosavePath,
+                               platform::FileSystem& fs)
+    : dialogs_(dialogs),
+      analyser_(fs),
+      tables_(analyser_, fs),
+      editor_(tables_, dialogs_, random_),
+      document_(tables_, editor_, dialogs_, std::move(autosavePath)) {}
+
+void MainWindowCore::FormCreate() {
+  recMP3Size& totals = tables_.MP3Size(static_cast<int>(GridId::Playlist));
+  totals.Size = 0;
+  totals.Duration = 0;
+  ActivatePanel(false);
+  tables_.SetUpColumns();
+  editor_.Renumber();
+  editor_.UpdatePlaylistTotals(false);
+  document_.UpdatePlaylistCaption();
+}
+
+void MainWindowCore::FormShow() { document_.RestoreAutosave(); }
+
+bool MainWindowCore::FormClose() { return document_.WriteAutosave(); }
+
+GridId MainWindowCore::PanelGridId(bool playlistSide) const {
+  if (playlistSide) return GridId::Playlist;
+  if (!libraryView_) return GridId::Browser;
+  return searchShown_ ? GridId::Search : GridId::Library;
+}
+
+TrackGrid& MainWindowCore::PanelGrid(bool playlistSide) {
+  return tables_.grid(PanelGridId(playlistSide));
+}
+
+void MainWindowCore::ActivatePanel(bool playlistSide) {
+  tables_.setShownBrowserGrid(PanelGridId(false));
+  tables_.setActiveGrid(PanelGridId(playlistSide));
+}
+
+Colour MainWindowCore::browserCaptionColour() const {
+  return playlistSideActive() ? kInactiveCaptionColour : kActiveCaptionColour;
+}
+
+Colour MainWindowCore::playlistCaptionColour() const {
+  return playlistSideActive() ? kActiveCaptionColour : kInactiveCaptionColour;
+}
+
+void MainWindowCore::setLibraryView(bool library, bool searchShown) {
+  libraryView_ = library;
+  searchShown_ = searchShown;
+  tables_.setShownBrowserGrid(PanelGridId(false));
+}
+
+void MainWindowCore::actSelectAllExecute() {
+  TrackGrid& grid = tables_.activeGrid();
+  if (grid.isEmpty()) return;
+  grid.selectAll();
+  UpdateActiveTotals();
+}
+
+void MainWindowCore::actInvertSelectionExecute() {
+  TrackGrid& grid = tables_.activeGrid();
+  if (grid.isEmpty()) return;
+  grid.invertSelection();
+  if (grid.selectedCount() == 0) grid.selectRow(1);
+  UpdateActiveTotals();
+}
+
+void MainWindowCore::UpdateActiveTotals() {
+  // The browser's totals line comes with the folder listing; until then only
+  // the playlist has one.
+  if (playlistSideActive()) editor_.UpdatePlaylistTotals(false);
+}

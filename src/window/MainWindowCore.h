@@ -1,0 +1,79 @@
+#pragma once
+
+#include <string>
+
+#include "metadata/MPEGaudio.h"
+#include "platform/FileSystem.h"
+#include "tracks/MRNG.h"
+#include "tracks/PlaylistDocument.h"
+#include "tracks/PlaylistEditor.h"
+#include "tracks/TrackTable.h"
+#include "tracks/UserDialogs.h"
+
+// Stored caption colours of the two sides: the active one is yellow.
+inline constexpr Colour kActiveCaptionColour = 65535;
+inline constexpr Colour kInactiveCaptionColour = 16777215;
+
+// The state of the main window without any widget: the analyser, the four
+// grids and their state, the playlist's editing and document sides, the
+// active side and the start-up and shut-down steps. The Qt window owns one
+// and only shows it and forwards the user's gestures to it.
+class MainWindowCore {
+ public:
+  MainWindowCore(UserDialogs& dialogs, std::string autosavePath,
+                 platform::FileSystem& fs = platform::localFileSystem());
+  MainWindowCore(const MainWindowCore&) = delete;
+  MainWindowCore& operator=(const MainWindowCore&) = delete;
+
+  TMPEGaudio& analyser() { return analyser_; }
+  TrackTables& tables() { return tables_; }
+  PlaylistEditor& editor() { return editor_; }
+  PlaylistDocument& document() { return document_; }
+  Mrng& random() { return random_; }
+  UserDialogs& dialogs() { return dialogs_; }
+
+  // --- start and stop -----------------------------------------------------------------------
+  // Columns, sort menus, the empty playlist's numbers and totals; the browser side active.
+  void FormCreate();
+  // Restores the autosave playlist (untitled).
+  void FormShow();
+  // Activation of the window: from now on the minimum-width rule of a resize applies.
+  void FormActivate() { windowTag_ = 0; }
+  bool activatedOnce() const { return windowTag_ != -1; }
+  // Writes the autosave playlist; false (after showing the error) when that failed.
+  bool FormClose();
+
+  // --- active side ----------------------------------------------------------------------------
+  // The grid standing for one side: the playlist, or the browser grid the view shows.
+  TrackGrid& PanelGrid(bool playlistSide);
+  GridId PanelGridId(bool playlistSide) const;
+  void ActivatePanel(bool playlistSide);
+  bool playlistSideActive() const { return tables_.activeGridId() == GridId::Playlist; }
+  Colour browserCaptionColour() const;
+  Colour playlistCaptionColour() const;
+  // The browser side's view: folder tree (page 1) or library (page 2) with the search result.
+  bool libraryViewShown() const { return libraryView_; }
+  void setLibraryView(bool library, bool searchShown);
+
+  // Whether the row under the last left click was selected before it.
+  bool clickedRowWasSelected() const { return clickedRowWasSelected_; }
+  void setClickedRowWasSelected(bool selected) { clickedRowWasSelected_ = selected; }
+
+  // --- grid-wide commands on the active grid -----------------------------------------------------
+  void actSelectAllExecute();
+  void actInvertSelectionExecute();
+  // The totals of the active grid after a selection command.
+  void UpdateActiveTotals();
+
+ private:
+  UserDialogs& dialogs_;
+  TMPEGaudio analyser_;
+  TrackTables tables_;
+  Mrng random_;
+  PlaylistEditor editor_;
+  PlaylistDocument document_;
+  bool clickedRowWasSelected_ = false;
+  int windowTag_ = -1;
+  bool libraryView_ = false;
+  bool searchShown_ = false;
+};

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "cli/InfoCommand.h"
+#include "cli/SongloomCli.h"
+#include "support/Mp3Builder.h"
+#include "support/TempDir.h"
+
+namespace {
+
+TEST(SongloomCliTest, WrongUseShowsTheUsageAndExits2) {
+  const std::vector<std::vector<std::string>> cases = {
+      {}, {"info"}, {"play", "a.mp3"}, {"INFO", "a.mp3"}};
+  for (const auto& args : cases) {
+    std::ostringstream out, err;
+    EXPECT_EQ(RunSongloomCli(args, out, err), 2) << args.size();
+    EXPECT_EQ(out.str(), "");
+    EXPECT_EQ(err.str(), "usage: songloom-cli info FILE...\n");
+  }
+}
+
+TEST(SongloomCliTest, InfoRunsOverEveryFile) {
+  TempDir dir;
+  const std::string a = dir.write("a.mp3", Mp3Frames(MpegFrame{}, 10));
+  std::ostringstream out, err;
+  EXPECT_EQ(RunSongloomCli({"info", a, a}, out, err), 0);
+  const std::string line = a + "\t0.261\t128\t4170\t\t\t\t\t\t\n";
+  EXPECT_EQ(out.str(), InfoHeaderLine() + "\n" + line + line);
+  EXPECT_EQ(err.str(), "");
+}
+
+TEST(SongloomCliTest, ExecutablePrintsTheInfoLines) {
+  TempDir dir;
+  const std::string a = dir.write("a.mp3", Mp3Frames(MpegFrame{}, 10));
+  const std::string b = dir.write("b.mp3", "not audio");
+  const std::string command = std::string(SONGLOOM_CLI_PATH) + " info '" + a + "' '" + b + "' 2>&1";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  ASSERT_NE(pipe, nullptr);
+  std::string output;
+  char buffer[4096];
+  while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
+  const int status = ::pclose(pipe);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+  EXPECT_EQ(output, InfoHeaderLine() + "\n" + a + "\t0.261\t128\t4170\t\t\t\t\t\t\n" + b +
+                        "\t0.000\t0\t0\t\t\t\t\t\t\n");
+}
+
+}  // namespace

@@ -1,0 +1,258 @@
+#include "tracks/PlaylistDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tracks/PlaylistFile.h"
+#include "tracks/PlaylistFixture.h"
+
+namespace {
+
+using Names = std::vector<std::string>;
+
+constexpr char kFilter[] = "M3U Playlist|*.m3u";
+constexpr char kSaveQuestion[] = "Do you want to save current MP3 playlist?";
+
+class PlaylistDocumentTest : public PlaylistFixture {};
+
+TEST_F(PlaylistDocumentTest, StartsUntitled) {
+  EXPECT_EQ(document.playlistName(), "");
+  EXPECT_EQ(document.pnlPlaylistCaption(), "   MP3 Playlist - Untitled");
+  EXPECT_EQ(editor.lblInfo2(), "Total: 0 tracks | 0:00 | 0");
+  EXPECT_TRUE(tables.pnlHelpVisible());
+}
+
+TEST_F(PlaylistDocumentTest, SaveWritesExactBytesAndNamesThePlaylist) {
+  Fill({"Intro|" + Track("intro", 215.9), Track("Rock/song", 60)});
+  dialogs.willChooseFile(dir.file("list.m3u"));
+  EXPECT_TRUE(document.SavePlaylist(""));
+  const ShownDialog& dialog = dialogs.shown().at(0);
+  EXPECT_EQ(dialog.kind, DialogKind::SaveFile);
+  EXPECT_EQ(dialog.text, kFilter);
+  EXPECT_EQ(dialog.initial, "");
+  EXPECT_EQ(ReadFileBytes(dir.file("list.m3u")),
+            "#EXTM3U\r\n#EXTINF: 215,Intro\r\nintro.mp3\r\n#EXTINF: 60,song\r\nRock/song.mp3\r\n");
+  EXPECT_EQ(document.playlistName(), dir.file("list.m3u"));
+  EXPECT_EQ(document.pnlPlaylistCaption(), "   MP3 Playlist - list");
+}
+
+TEST_F(PlaylistDocumentTest, SaveDialogNamesGetTheM3uExtension) {
+  Fill({Track("a", 60)});
+  for (const char* typed : {"list", "list.txt", "list.m3u"}) {
+    dialogs.willChooseFile(dir.file(typed));
+    if (std::string(typed) != "list") dialogs.willAnswer(DialogAnswer::Yes);  // now it exists
+    EXPECT_TRUE(document.SavePlaylist("")) << typed;
+    EXPECT_EQ(document.playlistName(), dir.file("list.m3u")) << typed;
+  }
+  EXPECT_FALSE(std::filesystem::exists(dir.file("list")));
+  EXPECT_FALSE(std::filesystem::exists(dir.file("list.txt")));
+  EXPECT_EQ(dialogs.texts(DialogKind::YesNo), Names(2, "File list.m3u already exists. Replace?"));
+  // The save dialog proposes the playlist's name once it has one.
+  Names proposed;
+  for (const ShownDialog& dialog : dialogs.shown())
+    if (dialog.kind == DialogKind::SaveFile) proposed.push_back(dialog.initial);
+  EXPECT_EQ(proposed, (Names{"", dir.file("list.m3u"), dir.file("list.m3u")}));
+}
+
+TEST_F(PlaylistDocumentTest, RefusedOrCancelledSaveWritesNothing) {
+  Fill({Track("a", 60)});
+  const std::string existing = dir.write("list.m3u", "old");
+  dialogs.willChooseFile(existing).willAnswer(DialogAnswer::No);
+  EXPECT_FALSE(document.SavePlaylist(""));
+  dialogs.willChooseFile("");
+  EXPECT_FALSE(document.SavePlaylist(""));
+  EXPECT_EQ(ReadFileBytes(existing), "old");
+  EXPECT_EQ(document.playlistName(), "");
+  EXPECT_EQ(document.pnlPlaylistCaption(), "   MP3 Playlist - Untitled");
+}
+
+TEST_F(PlaylistDocumentTest, SaveCommandNeedsItems) {
+  document.actSaveExecute();  // an empty playlist: no dialog
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(PlaylistDocumentTest, SaveFailureIsShownAndKeepsTheOldFile) {
+  Fill({Track("a", 60)});
+  const std::string existing = dir.write("list.m3u", "old");
+  fs.failWriteAfterBytes = true;
+  EXPECT_FALSE(document.SavePlaylist(existing));
+  EXPECT_EQ(dialogs.texts(DialogKind::Error), Names{"Cannot write file \"" + existing + "\"."});
+  EXPECT_EQ(ReadFileBytes(existing), "old");
+  EXPECT_EQ(document.playlistName(), "");
+}
+
+TEST_F(PlaylistDocumentTest, OpenRoundTripOfTheThreePathForms) {
+  const Names paths = {Track("pl/a", 60), Track("pl/sub/b", 120), Track("other/c", 30)};
+  Fill({"First|" + paths[0], paths[1], paths[2]});
+  const std::string list = dir.file("pl/list.m3u");
+  ASSERT_TRUE(document.SavePlaylist(list));
+  EXPECT_EQ(ReadFileBytes(list),
+            "#EXTM3U\r\n#EXTINF: 60,First\r\na.mp3\r\n#EXTINF: 120,b\r\n"
+            "sub/b.mp3\r\n#EXTINF: 30,c\r\n" +
+                paths[2] + "\r\n");
+  tables.ClearGrid(playlist);
+  EXPECT_TRUE(document.OpenPlaylist(list));
+  EXPECT_EQ(Column("Path"), paths);
+  EXPECT_EQ(TrackNames(), (Names{"First", "b", "c"}));
+  EXPECT_EQ(Column("#"), (Names{"1.", "2.", "3."}));
+  EXPECT_EQ(document.playlistName(), list);
+  EXPECT_EQ(document.pnlPlaylistCaption(), "   MP3 Playlist - list");
+  EXPECT_EQ(editor.lblInfo2(), "Total: 3 tracks | 03:30 | 3.20 MB");
+  EXPECT_FALSE(tables.pnlHelpVisible());
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(PlaylistDocumentTest, OpenReportsMissingEntriesOnce) {
+  const std::string a = Track("a", 60);
+  const std::string list =
+      dir.write("list.m3u", "#EXTM3U\r\ngone.mp3\r\na.mp3\r\nalso gone.mp3\r\nsong.ogg\r\n");
+  EXPECT_TRUE(document.OpenPlaylist(list));
+  EXPECT_EQ(Column("Path"), Names{a});
+  EXPECT_EQ(dialogs.texts(DialogKind::Inform),
+            Names{"2 MP3 files were not added to MP3 Playlist\r\nbecause they don't exist on "
+                  "specified locations."});
+}
+
+TEST_F(PlaylistDocumentTest, OpenDialogCancelledOrFileNotFound) {
+  Fill({Track("a", 60)});
+  const std::string before = Snapshot();
+  dialogs.willChooseFile("");
+  EXPECT_FALSE(document.OpenPlaylist(""));
+  dialogs.willChooseFile(dir.file("none.m3u"));
+  document.actOpenExecute();
+  EXPECT_EQ(dialogs.shown().at(0).kind, DialogKind::OpenFile);
+  EXPECT_EQ(dialogs.shown().at(0).text, kFilter);
+  EXPECT_EQ(dialogs.texts(DialogKind::Inform), Names{"File not found."});
+  EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(PlaylistDocumentTest, UnreadablePlaylistIsReportedAndTheOldOneStays) {
+  Fill({Track("a", 60)});
+  const std::string list = dir.write("list.m3u", "a.mp3\r\n");
+  const std::string before = Snapshot();
+  fs.failRead = true;
+  dialogs.willAnswer(DialogAnswer::No);
+  EXPECT_FALSE(document.OpenPlaylist(list));
+  fs.failRead = false;
+  EXPECT_EQ(dialogs.texts(DialogKind::YesNoCancel), Names{kSaveQuestion});
+  EXPECT_EQ(dialogs.texts(DialogKind::Error), Names{"Cannot read file \"" + list + "\"."});
+  EXPECT_EQ(Snapshot(), before);
+}
+
+TEST_F(PlaylistDocumentTest, OpeningAsksAboutTheCurrentPlaylist) {
+  const std::string list = dir.write("list.m3u", "b.mp3\r\n");
+  Track("b", 30);
+  Fill({Track("a", 60)});
+  const std::string before = Snapshot();
+  dialogs.willAnswer(DialogAnswer::Cancel);
+  EXPECT_FALSE(document.OpenPlaylist(list));
+  EXPECT_EQ(Snapshot(), before);
+  // Yes, then the save dialog cancelled: nothing changes either.
+  dialogs.willAnswer(DialogAnswer::Yes).willChooseFile("");
+  EXPECT_FALSE(document.OpenPlaylist(list));
+  EXPECT_EQ(Snapshot(), before);
+  // Yes and saved: the old playlist is in its file, the new one in the grid.
+  dialogs.willAnswer(DialogAnswer::Yes).willChooseFile(dir.file("old"));
+  EXPECT_TRUE(document.OpenPlaylist(list));
+  EXPECT_EQ(ReadFileBytes(dir.file("old.m3u")), "#EXTM3U\r\n#EXTINF: 60,a\r\na.mp3\r\n");
+  EXPECT_EQ(TrackNames(), Names{"b"});
+  EXPECT_EQ(document.playlistName(), list);
+}
+
+TEST_F(PlaylistDocumentTest, AskSaveAndClear) {
+  // Without playing time nothing is asked and nothing cleared.
+  const std::string notes = dir.write("notes.txt", "x");
+  Fill({notes});
+  EXPECT_TRUE(document.AskSaveAndClear());
+  EXPECT_EQ(playlist.dataRowCount(), 1);
+  EXPECT_FALSE(playlist.isEmpty());
+
+  Fill({Track("a", 60)});
+  const std::string before = Snapshot();
+  dialogs.willAnswer(DialogAnswer::Cancel);
+  EXPECT_FALSE(document.AskSaveAndClear());
+  EXPECT_EQ(Snapshot(), before);
+
+  dialogs.willAnswer(DialogAnswer::No);
+  EXPECT_TRUE(document.AskSaveAndClear());
+  EXPECT_TRUE(playlist.isEmpty());
+  EXPECT_EQ(document.playlistName(), "");
+}
+
+TEST_F(PlaylistDocumentTest, NewPlaylist) {
+  document.actNewExecute();  // empty: asks nothing
+  EXPECT_TRUE(dialogs.shown().empty());
+  EXPECT_EQ(editor.lblInfo2(), "Total: 0 tracks | 00:00 | 0");
+
+  Fill({Track("a", 60)});
+  ASSERT_TRUE(document.SavePlaylist(dir.file("Party.m3u")));
+  dialogs.willAnswer(DialogAnswer::Cancel);
+  document.actNewExecute();
+  EXPECT_EQ(TrackNames(), Names{"a"});
+  EXPECT_EQ(document.pnlPlaylistCaption(), "   MP3 Playlist - Party");
+
+  dialogs.willAnswer(DialogAnswer::No);
+  document.actNewExecute();
+  EXPECT_TRUE(playlist.isEmpty());
+  EXPECT_TRUE(tables.pnlHelpVisible());
+  EXPECT_EQ(document.pnlPlaylistCaption(), "   MP3 Playlist - Untitled");
+  EXPECT_EQ(editor.lblInfo2(), "Total: 0 tracks | 00:00 | 0");
+}
+
+TEST_F(PlaylistDocumentTest, EditPlaylistName) {
+  Fill({Track("a", 60)});
+  ASSERT_TRUE(document.SavePlaylist(dir.file("Party.m3u")));
+  dialogs.willEnterText("My Mix");
+  document.actEditExecute();
+  const ShownDialog& entry = dialogs.shown().back();
+  EXPECT_EQ(entry.kind, DialogKind::EnterText);
+  EXPECT_EQ(entry.caption, "Edit Playlist Name");
+  EXPECT_EQ(entry.text, "Enter Playlist Name:");
+  EXPECT_EQ(entry.initial, "Party");
+  EXPECT_EQ(document.playlistName(), "My Mix");
+  EXPECT_EQ(document.pnlPlaylistCaption(), "   MP3 Playlist - My Mix");
+
+  dialogs.willEnterText(std::nullopt);
+  document.pnlPlaylistCaptionDblClick();
+  EXPECT_EQ(document.playlistName(), "My Mix");
+
+  dialogs.willChooseFile("");
+  document.actSaveExecute();
+  EXPECT_EQ(dialogs.shown().back().initial, "My Mix");
+}
+
+TEST_F(PlaylistDocumentTest, AutosaveComesBackUntitled) {
+  Fill({"Opener|" + Track("a", 60), Track("b", 120)});
+  ASSERT_TRUE(document.SavePlaylist(dir.file("Party.m3u")));
+  ASSERT_TRUE(document.WriteAutosave());
+  tables.ClearGrid(playlist);
+  EXPECT_TRUE(document.RestoreAutosave());
+  EXPECT_EQ(TrackNames(), (Names{"Opener", "b"}));
+  EXPECT_EQ(document.playlistName(), "");
+  EXPECT_EQ(document.pnlPlaylistCaption(), "   MP3 Playlist - Untitled");
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(PlaylistDocumentTest, AutosaveOfAnEmptyPlaylistAndAMissingAutosave) {
+  EXPECT_TRUE(document.RestoreAutosave());  // no file yet
+  EXPECT_TRUE(playlist.isEmpty());
+  EXPECT_EQ(editor.lblInfo2(), "Total: 0 tracks | 00:00 | 0");
+  ASSERT_TRUE(document.WriteAutosave());
+  EXPECT_EQ(ReadFileBytes(document.autosavePath()), "#EXTM3U\r\n");
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
+TEST_F(PlaylistDocumentTest, AutosaveWriteFailureIsShownAndKeepsTheOldAutosave) {
+  const std::string old = dir.write("songloom.m3u", "#EXTM3U\r\n#EXTINF: 1,x\r\nx.mp3\r\n");
+  Fill({Track("a", 60)});
+  fs.failRename = true;
+  EXPECT_FALSE(document.WriteAutosave());
+  EXPECT_EQ(dialogs.texts(DialogKind::Error), Names{"Cannot write file \"" + old + "\"."});
+  EXPECT_EQ(ReadFileBytes(old), "#EXTM3U\r\n#EXTINF: 1,x\r\nx.mp3\r\n");
+  EXPECT_FALSE(std::filesystem::exists(old + ".songloom-tmp"));
+}
+
+}  // namespace
