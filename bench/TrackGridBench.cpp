@@ -1,6 +1,7 @@
 // Benchmarks of the track grid: sorting a 100 000-row playlist by a text column and by size,
 // filling rows from generated MP3 files, and the memory a 100 000-row grid takes.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdint>
@@ -9,7 +10,6 @@
 #include <memory>
 #include <random>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 #include "metadata/MPEGaudio.h"
@@ -23,8 +23,8 @@ constexpr int kGridRows = 100000;
 constexpr int kFillFiles = 10000;
 
 const std::array<const char*, 16> kWords = {
-    "Love",  "Night", "River",  "Golden", "Electric", "Heart",   "Summer", "Shadow",
-    "Dance", "Blue",  "Stone",  "Fire",   "Morning",  "Highway", "Silver", "Dreams"};
+    "Love",  "Night", "River", "Golden", "Electric", "Heart",   "Summer", "Shadow",
+    "Dance", "Blue",  "Stone", "Fire",   "Morning",  "Highway", "Silver", "Dreams"};
 
 std::string Words(std::mt19937& random, int count) {
   std::string text;
@@ -121,16 +121,18 @@ void BM_SortBySizeCompanion(benchmark::State& state) {
 class GeneratedFiles {
  public:
   explicit GeneratedFiles(int count) {
-    folder_ = std::filesystem::temp_directory_path() /
-              ("songloom-gridbench-" + std::to_string(getpid()));
+    folder_ =
+        std::filesystem::temp_directory_path() / ("songloom-gridbench-" + std::to_string(getpid()));
     std::filesystem::create_directories(folder_);
     std::mt19937 random(11);
     for (int i = 0; i < count; ++i) {
       const std::string path = (folder_ / ("track" + std::to_string(i) + ".mp3")).string();
-      const TrackTexts texts{.title = Words(random, 3), .artist = Words(random, 2),
-                             .album = Words(random, 2), .year = "1999", .genre = "Rock"};
-      std::ofstream(path, std::ios::binary)
-          << Id3v23TextTag(texts) << Mp3Frames(MpegFrame{}, 8);
+      const TrackTexts texts{.title = Words(random, 3),
+                             .artist = Words(random, 2),
+                             .album = Words(random, 2),
+                             .year = "1999",
+                             .genre = "Rock"};
+      std::ofstream(path, std::ios::binary) << Id3v23TextTag(texts) << Mp3Frames(MpegFrame{}, 8);
       items_.push_back(path);
     }
   }

@@ -21,12 +21,22 @@
 
 namespace {
 
-QLabel* InfoLabel(const QString& text, int colour = colours::kInactiveCaption) {
+QLabel* InfoLabel(const QString& text) {
   auto* label = new QLabel(text);
   label->setFont(TahomaFont(8));
   QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, StoredColour(colour));
+  palette.setColor(QPalette::WindowText, Qt::white);
   label->setPalette(palette);
+  return label;
+}
+
+// A clickable label panel of the view switch: grey, with white text.
+QLabel* LabelPanel(const QString& text) {
+  QLabel* label = InfoLabel(text);
+  PaintWith(label, colours::kGreyLabel);
+  label->setContentsMargins(4, 0, 4, 0);
+  label->setFixedHeight(16);
+  label->setCursor(Qt::PointingHandCursor);
   return label;
 }
 
@@ -150,16 +160,16 @@ GradientPanel* BrowserPanel::buildInfoBar() {
   row->addWidget(InfoLabel(QStringLiteral("View as:")));
   rbtFolder = new QRadioButton;
   rbtFolder->setChecked(true);
-  pnlFolder = InfoLabel(QStringLiteral("Folder Tree"), colours::kGreyLabel);
+  pnlFolder = LabelPanel(QStringLiteral("Folder Tree"));
   rbtLibrary = new QRadioButton;
-  pnlLibrary = InfoLabel(QStringLiteral("Library"), colours::kGreyLabel);
+  pnlLibrary = LabelPanel(QStringLiteral("Library"));
   row->addWidget(rbtFolder);
   row->addWidget(pnlFolder);
   row->addSpacing(6);
   row->addWidget(rbtLibrary);
   row->addWidget(pnlLibrary);
   row->addStretch(1);
-  lblInfo = InfoLabel(QString());
+  lblInfo = InfoLabel(QStringLiteral("Total:"));
   lblInfo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   row->addWidget(lblInfo);
   return info;

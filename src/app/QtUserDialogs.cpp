@@ -5,6 +5,9 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "compile/fCopy.h"
+#include "browser/fPLItems.h"
+#include "tracks/fAddFolders.h"
 #include "tracks/fEditPlaylist.h"
 
 namespace {
@@ -73,8 +76,9 @@ std::string QtUserDialogs::chooseSaveFile(const std::string& filter,
       .toStdString();
 }
 
-std::string QtUserDialogs::chooseFolder(const std::string& startFolder) {
-  return QFileDialog::getExistingDirectory(parent_, QString(), FromUtf8(startFolder))
+std::string QtUserDialogs::chooseFolder(const std::string& title,
+                                        const std::string& startFolder) {
+  return QFileDialog::getExistingDirectory(parent_, FromUtf8(title), FromUtf8(startFolder))
       .toStdString();
 }
 
@@ -87,3 +91,21 @@ std::optional<std::string> QtUserDialogs::enterText(const std::string& caption,
 }
 
 void QtUserDialogs::processEvents() { QCoreApplication::processEvents(); }
+
+bool QtUserDialogs::showCopyProgress(const std::function<void(CopyProgressView&)>& copy) {
+  TfrmCopy dialog(copy, parent_);
+  dialog.exec();
+  return dialog.cancelled();
+}
+
+std::unique_ptr<AddItemsView> QtUserDialogs::showAddItems(const std::string& caption) {
+  auto dialog = std::make_unique<TfrmAddFolders>(FromUtf8(caption), parent_);
+  dialog->show();
+  QCoreApplication::processEvents();  // painted before the first file is read
+  return dialog;
+}
+
+void QtUserDialogs::showPlaylistItems(TrackGrid& grid, const std::string& totals) {
+  TfrmPLItems dialog(grid, FromUtf8(totals), parent_);
+  dialog.exec();
+}

@@ -18,10 +18,13 @@ class QtUserDialogs : public UserDialogs {
   void error(const std::string& text) override;
   std::string chooseOpenFile(const std::string& filter) override;
   std::string chooseSaveFile(const std::string& filter, const std::string& proposedName) override;
-  std::string chooseFolder(const std::string& startFolder) override;
+  std::string chooseFolder(const std::string& title, const std::string& startFolder) override;
   std::optional<std::string> enterText(const std::string& caption, const std::string& label,
                                        const std::string& initialText) override;
   void processEvents() override;
+  bool showCopyProgress(const std::function<void(CopyProgressView&)>& copy) override;
+  std::unique_ptr<AddItemsView> showAddItems(const std::string& caption) override;
+  void showPlaylistItems(TrackGrid& grid, const std::string& totals) override;
 
  private:
   QWidget* parent_;

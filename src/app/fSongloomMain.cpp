@@ -7,11 +7,15 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QRadioButton>
 #include <QStackedWidget>
+#include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "app/BrowserPanel.h"
 #include "app/CaptionPanel.h"
+#include "app/FolderTreeModel.h"
 #include "app/Colours.h"
 #include "app/Fonts.h"
 #include "app/GradientPanel.h"
@@ -42,6 +46,7 @@ TfrmSongloomMain::TfrmSongloomMain(const std::string& autosavePath, UserDialogs*
   buildLayout();
   createActions();
   connectPanels();
+  connectFolderBrowser();
   refreshLabels();
 }
 
@@ -65,6 +70,14 @@ void TfrmSongloomMain::buildLayout() {
   column->addWidget(spl2_, 1);
   player_ = new PlayerBar;
   column->addWidget(player_);
+
+  for (GridId id : {GridId::Browser, GridId::Library, GridId::Search, GridId::Playlist}) {
+    TrackGridView* view = gridView(id);
+    view->gridModel()->setAlignmentFn([this, view](int row, int col) -> Qt::Alignment {
+      const CellAlignment a = core_->tables().grdBrowserGetAlignment(view->grid(), row, col);
+      return a == CellAlignment::Right ? Qt::AlignRight : Qt::AlignLeft;
+    });
+  }
 
   spl2_->setCanResize([this](int w) {
     return spl2CanResize(w, browser_->pnlFolders->width(), width());
@@ -96,6 +109,10 @@ void TfrmSongloomMain::createActions() {
     actions_->add(name, QString::fromUtf8(caption), shortcut, [this, command] { run(command); });
   };
   add("actSelectAll", "Select All", 16449, [this] { core_->actSelectAllExecute(); });
+  add("actAppendItem", "Append Selected Item(s) to Playlist", 16397,
+      [this] { core_->adder().actAppendItemExecute(); });
+  add("actAddItem", "Add Selected Item(s) to Playlist", 8205,
+      [this] { core_->adder().actAddItemExecute(); });
   add("actInvertSelection", "Invert Selection", 16457,
       [this] { core_->actInvertSelectionExecute(); });
   add("actGroup", "Group Selected Items Together", 32839, [&ed] { ed.actGroupExecute(); });
@@ -124,11 +141,19 @@ void TfrmSongloomMain::connectGrid(TrackGridView* view, bool playlistSide) {
   connect(view, &TrackGridView::rowPressed, this,
           [this, playlistSide](int, bool wasSelected, bool ctrl) {
             core_->setClickedRowWasSelected(wasSelected);
-            if (playlistSide) playlistRowPressed(wasSelected, ctrl);
+            if (playlistSide)
+              playlistRowPressed(wasSelected, ctrl);
+            else
+              browserRowPressed(wasSelected, ctrl);
           });
   connect(view, &TrackGridView::selectionStepped, this, [this, playlistSide] {
-    if (playlistSide) run([this] { core_->editor().grdPlaylistSelectionChanged(); });
+    if (playlistSide)
+      run([this] { core_->editor().grdPlaylistSelectionChanged(); });
+    else
+      run([this] { core_->browser().grdBrowserSelectionChanged(); });
   });
+  connect(view, &TrackGridView::doubleClickedRow, this,
+          [this](int row) { run([&] { core_->browser().grdBrowserDblClick(row); }); });
   connect(view, &TrackGridView::headerClicked, this, [this, view](int col) {
     run([&] { core_->tables().SortByHeaderClick(view->grid(), col); });
   });
@@ -164,6 +189,15 @@ void TfrmSongloomMain::connectPanels() {
 }
 
 bool TfrmSongloomMain::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::MouseButtonPress && watched == browser_->pnlFolder) {
+    run([this] { core_->browser().pnlFolderClick(); });
+    return true;
+  }
+  if (event->type() == QEvent::MouseButtonPress && watched == browser_->pnlLibrary) {
+    if (!core_->libraryViewShown())
+      run([this] { core_->setLibraryView(true, false); core_->ActivatePanel(false); });
+    return true;
+  }
   if (event->type() == QEvent::MouseButtonPress) {
     const bool playlistSide = watched == playlist_->pnlPListInfo;
     run([&] { core_->ActivatePanel(playlistSide); });
@@ -179,10 +213,82 @@ void TfrmSongloomMain::playlistRowPressed(bool wasSelected, bool ctrl) {
     run([&] { ed.grdPlaylistSelectionChanged(); });
 }
 
+void TfrmSongloomMain::browserRowPressed(bool wasSelected, bool ctrl) {
+  FolderBrowser& browser = core_->browser();
+  if (ctrl)
+    run([&] { browser.grdBrowserRowDisjunctSelected(wasSelected); });
+  else
+    run([&] { browser.grdBrowserSelectionChanged(); });
+}
+
 void TfrmSongloomMain::gridEnter(bool playlistSide) {
   PlaylistEditor& ed = core_->editor();
-  if (playlistSide && ed.editingTrackName()) run([&] { ed.EndTrackNameEditing(); });
-  // Opening the current row (play, open folder, view a playlist) comes with the browser.
+  if (playlistSide && ed.editingTrackName())
+    run([&] { ed.EndTrackNameEditing(); });
+  else
+    run([this] { core_->browser().OpenCurrentRow(); });
+}
+
+void TfrmSongloomMain::connectFolderBrowser() {
+  FolderBrowser& browser = core_->browser();
+  tmr_ = new QTimer(this);
+  tmr_->setInterval(5);
+  connect(tmr_, &QTimer::timeout, this, &TfrmSongloomMain::listingTick);
+
+  QTreeView* tree = browser_->lstFolders;
+  FolderTreeModel* folders = browser_->folderModel;
+  connect(tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
+          [this, folders](const QModelIndex& current) {
+            const std::string path = folders->filePath(current).toStdString();
+            run([&] { core_->browser().lstFoldersChange(path); });
+          });
+  browser.hooks.SelectFolderInTree = [tree, folders](const std::string& path) {
+    const QModelIndex index = folders->indexForPath(QString::fromStdString(path));
+    if (!index.isValid()) return;
+    tree->setCurrentIndex(index);
+    tree->scrollTo(index);
+    tree->setFocus();
+  };
+
+  const QIcon icons[] = {style()->standardIcon(QStyle::SP_DirIcon),
+                         style()->standardIcon(QStyle::SP_MediaVolume),
+                         style()->standardIcon(QStyle::SP_FileDialogDetailedView)};
+  browser_->grdBrowser->gridModel()->setIconFn(
+      [this, icons](int row, int col) -> QVariant {
+        if (col != 0) return {};
+        const RowIcon icon = core_->browser().rowIcon(row);
+        if (icon == RowIcon::None) return {};
+        return icons[static_cast<int>(icon)];
+      });
+
+  connect(browser_->rbtFolder, &QRadioButton::clicked, this, [this] {
+    run([this] { core_->browser().rbtFolderClick(); });
+  });
+  connect(browser_->rbtLibrary, &QRadioButton::clicked, this, [this] {
+    run([this] { core_->setLibraryView(true, false); core_->ActivatePanel(false); });
+  });
+  browser_->pnlFolder->installEventFilter(this);
+  browser_->pnlLibrary->installEventFilter(this);
+}
+
+void TfrmSongloomMain::syncListingTimer() {
+  if (!tmr_) return;
+  const bool wanted = core_->browser().timerEnabled();
+  if (wanted && !tmr_->isActive()) tmr_->start();
+  if (!wanted && tmr_->isActive()) tmr_->stop();
+}
+
+void TfrmSongloomMain::listingTick() {
+  // Stopped while the tick runs: a selection made during a listing starts the
+  // timer afresh, and its ticks then reach the running listing to cancel it.
+  tmr_->stop();
+  run([this] { core_->browser().tmrTimer(); });
+}
+
+void TfrmSongloomMain::showBrowserPage() {
+  browser_->pgcMain->setCurrentIndex(core_->libraryViewShown() ? 1 : 0);
+  browser_->rbtFolder->setChecked(!core_->libraryViewShown());
+  browser_->rbtLibrary->setChecked(core_->libraryViewShown());
 }
 
 void TfrmSongloomMain::gridEscape() {
@@ -190,10 +296,10 @@ void TfrmSongloomMain::gridEscape() {
   if (ed.editingTrackName()) run([&] { ed.EndTrackNameEditing(); });
 }
 
-void TfrmSongloomMain::dropOnPlaylist(TrackGridView* source, int row) {
-  // A drag inside the playlist moves its selected rows; adding from the browser comes later.
-  if (source == playlist_->grdPlaylist && core_->playlistSideActive())
-    run([&] { core_->editor().DropSelectedOn(row); });
+void TfrmSongloomMain::dropOnPlaylist(TrackGridView*, int row) {
+  // After the drag has ended: adding opens its own dialog, which must not run
+  // inside the platform's drop handling.
+  QTimer::singleShot(0, this, [this, row] { run([&] { core_->adder().grdPlaylistOleDrop(row); }); });
 }
 
 void TfrmSongloomMain::refreshLabels() {
@@ -206,6 +312,9 @@ void TfrmSongloomMain::refreshLabels() {
   playlist_->pnlPlaylistCaption->setTextColour(core_->playlistCaptionColour());
   if (QAction* removeSel = action("actRemoveSel"))
     removeSel->setShortcut(ShortcutFromStored(ed.removeSelectedShortcut()));
+  browser_->lblInfo->setText(FromUtf8(core_->browser().lblInfo()));
+  showBrowserPage();
+  syncListingTimer();
 }
 
 void TfrmSongloomMain::showEvent(QShowEvent* event) {

@@ -12,6 +12,7 @@ class MainActions;
 class PlayerBar;
 class PlaylistPanel;
 class QAction;
+class QTimer;
 class TrackGridView;
 class VetoSplitter;
 
@@ -59,6 +60,12 @@ class TfrmSongloomMain : public QWidget {
   void gridEnter(bool playlistSide);
   void gridEscape();
   void dropOnPlaylist(TrackGridView* source, int row);
+  void connectFolderBrowser();
+  void browserRowPressed(bool wasSelected, bool ctrl);
+  // Runs the 5 ms listing timer exactly while the folder browser wants it.
+  void syncListingTimer();
+  void listingTick();
+  void showBrowserPage();
 
   QtUserDialogs qtDialogs_;
   std::unique_ptr<MainWindowCore> core_;
@@ -67,5 +74,6 @@ class TfrmSongloomMain : public QWidget {
   PlayerBar* player_ = nullptr;
   VetoSplitter* spl2_ = nullptr;
   MainActions* actions_ = nullptr;
+  QTimer* tmr_ = nullptr;
   bool shown_ = false;
 };

@@ -1,6 +1,8 @@
 #include "cli/SongloomCli.h"
 
+#include "cli/CompileCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/ListCommand.h"
 #include "cli/PlaylistCommand.h"
 
 namespace {
@@ -8,7 +10,10 @@ namespace {
 constexpr int kUsageStatus = 2;
 
 int Usage(std::ostream& err) {
-  err << "usage: songloom-cli info FILE...\n";
+  err << "usage: songloom-cli info FILE...\n"
+         "       songloom-cli playlist FILE\n"
+         "       songloom-cli compile PLAYLIST DEST\n"
+         "       songloom-cli list FOLDER\n";
   return kUsageStatus;
 }
 
@@ -19,5 +24,8 @@ int RunSongloomCli(const std::vector<std::string>& args, std::ostream& out, std:
   if (args.size() >= 2 && args[0] == "info")
     return RunInfoCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, fs);
   if (args.size() == 2 && args[0] == "playlist") return RunPlaylistCommand(args[1], out, err, fs);
+  if (args.size() == 3 && args[0] == "compile")
+    return RunCompileCommand(args[1], args[2], out, err, fs);
+  if (args.size() == 2 && args[0] == "list") return RunListCommand(args[1], out, err, fs);
   return Usage(err);
 }

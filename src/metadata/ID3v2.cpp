@@ -47,6 +47,7 @@ void KeepFrameText(TagByteSource& source, const id3v2::TagHeader& tag,
   const std::int64_t available =
       std::min(frame.size, tagEnd - payload) - static_cast<std::int64_t>(content.prefix);
   std::uint8_t raw[2 * kFrameTextBytes];  // unsynchronised text takes up to twice the room
+  std::size_t rawLength = 0;
   std::size_t length = 0;
   if (available > 0) {
     const std::size_t want = content.unsynchronised ? sizeof raw : kFrameTextBytes;
@@ -54,12 +55,12 @@ void KeepFrameText(TagByteSource& source, const id3v2::TagHeader& tag,
                                    std::min<std::size_t>(want, available));
     if (source.failed()) return;
     std::copy(bytes.begin(), bytes.end(), raw);
-    length = bytes.size();
-    if (content.unsynchronised) length = id3v2::RemoveUnsynchronisation(raw, length);
+    rawLength = bytes.size();
+    length = content.unsynchronised ? id3v2::RemoveUnsynchronisation(raw, rawLength) : rawLength;
   }
   text.present = true;
   text.length = std::min(length, kFrameTextBytes);
-  text.cut = available > static_cast<std::int64_t>(length);
+  text.cut = available > static_cast<std::int64_t>(rawLength) || length > kFrameTextBytes;
   std::copy(raw, raw + text.length, text.bytes.begin());
 }
 

@@ -2,6 +2,12 @@
 
 namespace platform {
 
+std::optional<FolderIdentity> FileSystem::folderIdentity(const std::string&) {
+  return std::nullopt;
+}
+
+bool FileSystem::directoryAccessRefused(const std::string&) { return false; }
+
 bool readWholeFile(FileSystem& fs, const std::string& path, std::string& content) {
   content.clear();
   auto file = fs.openRead(path);

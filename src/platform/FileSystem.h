@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,14 @@ struct DirEntry {
   bool isSymlink = false;  // a link (to a folder or file); walks never follow folder links
 };
 
+// What tells one folder from another on this machine (device and inode here), so that a walk
+// can see that it reached a folder it entered before.
+struct FolderIdentity {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  friend bool operator==(const FolderIdentity&, const FolderIdentity&) = default;
+};
+
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
@@ -69,6 +78,11 @@ class FileSystem {
   virtual std::int64_t freeSpace(const std::string& path) = 0;
   // The entries of a folder without "." and ".."; false when it cannot be read.
   virtual bool listDirectory(const std::string& path, std::vector<DirEntry>& entries) = 0;
+  // The identity of a folder (links followed); nullopt when it cannot be looked up or when
+  // this file system cannot tell.
+  virtual std::optional<FolderIdentity> folderIdentity(const std::string& path);
+  // True when the platform refuses this user the folder's entries (no permission).
+  virtual bool directoryAccessRefused(const std::string& path);
 };
 
 // The real file system of this machine. Stateless, so one shared instance.

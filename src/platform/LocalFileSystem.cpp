@@ -1,13 +1,15 @@
 #include <dirent.h>
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
-#include <filesystem>
-#include <system_error>
+#include <utility>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -81,6 +83,48 @@ class LocalWriteFile final : public WriteFile {
 
 bool statPath(const std::string& path, struct stat& st) { return ::stat(path.c_str(), &st) == 0; }
 
+struct ScopedFd {
+  int fd;
+  ~ScopedFd() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+// Reads and writes through a buffer, from the files' current offsets to the end.
+bool CopyByHand(int in, int out) {
+  std::vector<char> buffer(std::size_t{1} << 20);
+  for (;;) {
+    const ssize_t got = ::read(in, buffer.data(), buffer.size());
+    if (got == 0) return true;
+    if (got < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    for (ssize_t done = 0; done < got;) {
+      const ssize_t put = ::write(out, buffer.data() + done, static_cast<std::size_t>(got - done));
+      if (put < 0 && errno != EINTR) return false;
+      if (put > 0) done += put;
+    }
+  }
+}
+
+// As cp does: a clone sharing the blocks where the file system offers one, else a copy inside
+// the kernel, else by hand where the two file systems cannot copy between each other.
+bool CopyContents(int in, int out) {
+#ifdef FICLONE
+  if (::ioctl(out, FICLONE, in) == 0) return true;
+#endif
+  ::posix_fadvise(in, 0, 0, POSIX_FADV_SEQUENTIAL);
+  for (;;) {
+    const ssize_t n = ::copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
+    if (n == 0) return true;
+    if (n > 0 || errno == EINTR) continue;
+    if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP)
+      return CopyByHand(in, out);
+    return false;
+  }
+}
+
 class LocalFileSystem final : public FileSystem {
  public:
   std::unique_ptr<ReadFile> openRead(const std::string& path) override {
@@ -127,13 +171,21 @@ class LocalFileSystem final : public FileSystem {
   }
 
   bool copyFile(const std::string& from, const std::string& to) override {
-    std::error_code ec;
-    namespace fs = std::filesystem;
-    if (!fs::copy_file(from, to, fs::copy_options::overwrite_existing, ec) || ec) return false;
-    struct stat st {};
-    if (!statPath(from, st)) return false;
+    // Permission bits and times are carried over on a best-effort basis: a FAT memory card
+    // refuses some of them, and the data is what counts.
+    const ScopedFd in{::open(from.c_str(), O_RDONLY | O_CLOEXEC)};
+    struct stat st {}, target {};
+    if (in.fd < 0 || ::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    ScopedFd out{::open(to.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600)};
+    if (out.fd < 0 || ::fstat(out.fd, &target) != 0) return false;
+    // Truncating only after this check keeps a copy onto itself from emptying the source.
+    if ((target.st_dev == st.st_dev && target.st_ino == st.st_ino) || ::ftruncate(out.fd, 0) != 0)
+      return false;
+    if (!CopyContents(in.fd, out.fd)) return false;
+    ::fchmod(out.fd, st.st_mode & 07777);
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
-    return ::utimensat(AT_FDCWD, to.c_str(), times, 0) == 0;
+    ::futimens(out.fd, times);
+    return ::close(std::exchange(out.fd, -1)) == 0;
   }
 
   bool copyPermissions(const std::string& from, const std::string& to) override {
@@ -158,6 +210,17 @@ class LocalFileSystem final : public FileSystem {
     }
     ::closedir(dir);
     return true;
+  }
+
+  std::optional<FolderIdentity> folderIdentity(const std::string& path) override {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return std::nullopt;
+    return FolderIdentity{static_cast<std::uint64_t>(st.st_dev),
+                          static_cast<std::uint64_t>(st.st_ino)};
+  }
+
+  bool directoryAccessRefused(const std::string& path) override {
+    return ::access(path.c_str(), R_OK | X_OK) != 0 && errno == EACCES;
   }
 
  private:

@@ -22,5 +22,5 @@ inline constexpr std::string_view kColumnBitrate2 = "Bitrate2";
 inline constexpr int kSystemColumnCount = 3;
 
 // The playlist's fixed positions: the chooser never moves these two.
-inline constexpr int kPlaylistNumberColumn = 0;  // "#"
+inline constexpr int kPlaylistNumberColumn = 0;     // "#"
 inline constexpr int kPlaylistTrackNameColumn = 1;  // "Track Name"

@@ -91,7 +91,7 @@ class TrackGrid {
   int columnWidth(int col) const;
   void setColumnWidth(int col, int width);
   // Visual order: position 0 is shown leftmost. A new grid shows columns in logical order.
-  int visualIndex(int col) const;   // logical -> visual, -1 when out of range
+  int visualIndex(int col) const;      // logical -> visual, -1 when out of range
   int logicalIndex(int visual) const;  // visual -> logical, -1 when out of range
   // Moves the column shown at visual position `from` to visual position `to` (a list move).
   void moveColumn(int fromVisual, int toVisual);
@@ -99,8 +99,8 @@ class TrackGrid {
   std::vector<int> visualOrder() const;
 
   // --- header and cells ----------------------------------------------------------------
-  int rowCount() const;       // header row included
-  int dataRowCount() const;   // rowCount() - 1
+  int rowCount() const;      // header row included
+  int dataRowCount() const;  // rowCount() - 1
   // Grows with blank rows at the end or trims from the end; never below the header row.
   void setRowCount(int rows);
 

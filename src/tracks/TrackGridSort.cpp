@@ -27,10 +27,25 @@ constexpr std::uint32_t kPrefixBytes = 16;
 
 using SortItems = std::vector<SortItem>;
 
-SortItem MakeItem(const std::string& buffer, std::size_t offset, int row) {
-  const std::string_view key = std::string_view(buffer).substr(offset);
+SortItem MakeItem(std::string_view buffer, std::size_t offset, std::size_t length, int row) {
+  const std::string_view key = buffer.substr(offset, length);
   return {SortKeyPrefix(key), SortKeyPrefix(key, 8), static_cast<std::uint32_t>(offset),
-          static_cast<std::uint32_t>(key.size()), row};
+          static_cast<std::uint32_t>(length), row};
+}
+
+// How many leading bytes all keys of [first, last) share (paths of one music folder do).
+std::size_t CommonPrefix(const SortItems& items, std::size_t first, std::size_t last,
+                         std::string_view buffer) {
+  const std::string_view head = buffer.substr(items[first].offset, items[first].length);
+  std::size_t common = head.size();
+  for (std::size_t i = first + 1; i < last && common > 0; ++i) {
+    const std::string_view key = buffer.substr(items[i].offset, items[i].length);
+    const std::size_t n = std::min(common, key.size());
+    std::size_t k = 0;
+    while (k < n && key[k] == head[k]) ++k;
+    common = k;
+  }
+  return common;
 }
 
 int CompareItems(const SortItem& a, const SortItem& b, const std::string& buffer) {
@@ -77,7 +92,13 @@ void SortRun(SortItems& items, std::size_t first, std::size_t last, const SortPl
     if (i + kAhead < last) prefetch(items[i + kAhead].row);
     const std::size_t offset = buffer.size();
     AppendSortKey(buffer, plan.kinds[level], cellOf(items[i].row, plan.columns[level]));
-    items[i] = MakeItem(buffer, offset, items[i].row);
+    items[i].offset = static_cast<std::uint32_t>(offset);
+    items[i].length = static_cast<std::uint32_t>(buffer.size() - offset);
+  }
+  // Bytes every key shares decide nothing: the prefixes start after them.
+  const std::size_t common = CommonPrefix(items, first, last, buffer);
+  for (std::size_t i = first; i < last; ++i) {
+    items[i] = MakeItem(buffer, items[i].offset + common, items[i].length - common, items[i].row);
   }
   const auto begin = items.begin();
   SortOnKeys(begin + static_cast<std::ptrdiff_t>(first), begin + static_cast<std::ptrdiff_t>(last),

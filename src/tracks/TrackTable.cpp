@@ -48,8 +48,8 @@ recMP3Size& TrackTables::MP3Size(int gridIndex) {
 // --- columns ---------------------------------------------------------------------------------
 
 void TrackTables::setUpGrid(TrackGrid& grid) {
-  const std::span<const ColumnEntry> layout = isBrowserSide(grid) ? BrowserLayout()
-                                                                  : PlaylistLayout();
+  const std::span<const ColumnEntry> layout =
+      isBrowserSide(grid) ? BrowserLayout() : PlaylistLayout();
   const int n = static_cast<int>(layout.size());
   grid.setColumnCount(n + kSystemColumnCount);
   for (int i = 0; i < n; ++i) {
@@ -171,9 +171,8 @@ bool TrackTables::FillRowFromItem(TrackGrid& grid, int row, const std::string& i
 void TrackTables::FillRowFromInfo(TrackGrid& grid, int row, const recMP3Info& info,
                                   const std::string& trackName) {
   const std::string name =
-      !trackName.empty()
-          ? trackName
-          : ComposeTrackName(info, grid.cell(row, ColumnByName(grid, "File Name")));
+      !trackName.empty() ? trackName
+                         : ComposeTrackName(info, grid.cell(row, ColumnByName(grid, "File Name")));
   SetCellByName(grid, row, name, "Track Name");
   SetCellByName(grid, row, DurationText(info.duration), "Duration");
   SetCellByName(grid, row, Formatted("%lld kbps", info.bitrate), "Bitrate");

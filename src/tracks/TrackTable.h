@@ -19,19 +19,19 @@ inline constexpr int kGridCount = 4;
 inline constexpr int kOtherGridIndex = 4;  // the per-grid state of any grid not among the four
 
 // Stored colours of the grids.
-inline constexpr Colour kBrowserBackground = 6513507;   // (99,99,99)
-inline constexpr Colour kBrowserHeaderColour = 7634301;  // (125,125,116)
-inline constexpr Colour kPlaylistBackground = 10905916;  // (60,105,166)
+inline constexpr Colour kBrowserBackground = 6513507;      // (99,99,99)
+inline constexpr Colour kBrowserHeaderColour = 7634301;    // (125,125,116)
+inline constexpr Colour kPlaylistBackground = 10905916;    // (60,105,166)
 inline constexpr Colour kPlaylistHeaderColour = 10124669;  // (125,125,154)
 inline constexpr Colour kSelectionColour = 15387318;  // (182,202,234), while a grid holds items
 
 // Per-grid running state.
 struct recMP3Size {
-  std::int64_t Size = 0;      // bytes of the MP3 rows filled in
-  double Duration = 0.0;      // their seconds
-  std::int32_t Count = 0;     // MP3 rows counted
+  std::int64_t Size = 0;          // bytes of the MP3 rows filled in
+  double Duration = 0.0;          // their seconds
+  std::int32_t Count = 0;         // MP3 rows counted
   std::string LastPlayed = "-1";  // "ID" of the item the player loaded last; "-1" when none
-  std::int32_t LastID = 0;    // number given to the most recently filled row
+  std::int32_t LastID = 0;        // number given to the most recently filled row
 };
 
 enum class CellAlignment { Left, Right };

@@ -2,13 +2,21 @@
 
 #include <utility>
 
+#include "browser/PlaylistItems.h"
+
 MainWindowCore::MainWindowCore(UserDialogs& dialogs, std::string autosavePath,
                                platform::FileSystem& fs)
     : dialogs_(dialogs),
       analyser_(fs),
       tables_(analyser_, fs),
       editor_(tables_, dialogs_, random_),
-      document_(tables_, editor_, dialogs_, std::move(autosavePath)) {}
+      document_(tables_, editor_, dialogs_, std::move(autosavePath)),
+      browser_(tables_, dialogs_, fs),
+      adder_(tables_, editor_, dialogs_),
+      compilation_(tables_, editor_, document_, dialogs_) {
+  browser_.hooks.ShowPlaylistItems = [this] { ShowPlaylistItems(); };
+  browser_.hooks.ShowFolderTreePage = [this] { setLibraryView(false, searchShown_); };
+}
 
 void MainWindowCore::FormCreate() {
   recMP3Size& totals = tables_.MP3Size(static_cast<int>(GridId::Playlist));
@@ -19,6 +27,7 @@ void MainWindowCore::FormCreate() {
   editor_.Renumber();
   editor_.UpdatePlaylistTotals(false);
   document_.UpdatePlaylistCaption();
+  browser_.MarkListingIdle();
 }
 
 void MainWindowCore::FormShow() { document_.RestoreAutosave(); }
@@ -70,7 +79,8 @@ void MainWindowCore::actInvertSelectionExecute() {
 }
 
 void MainWindowCore::UpdateActiveTotals() {
-  // The browser's totals line comes with the folder listing; until then only
-  // the playlist has one.
   if (playlistSideActive()) editor_.UpdatePlaylistTotals(false);
+  else browser_.ShowBrowserTotals();
 }
+
+void MainWindowCore::ShowPlaylistItems() { ::ShowPlaylistItems(tables_, dialogs_); }

@@ -2,8 +2,11 @@
 
 #include <string>
 
+#include "browser/FolderBrowser.h"
+#include "compile/CompilationBuilder.h"
 #include "metadata/MPEGaudio.h"
 #include "platform/FileSystem.h"
+#include "tracks/AddItems.h"
 #include "tracks/MRNG.h"
 #include "tracks/PlaylistDocument.h"
 #include "tracks/PlaylistEditor.h"
@@ -29,6 +32,11 @@ class MainWindowCore {
   TrackTables& tables() { return tables_; }
   PlaylistEditor& editor() { return editor_; }
   PlaylistDocument& document() { return document_; }
+  // Append (Ctrl+Enter), Add (Shift+Enter) and drops on the playlist.
+  PlaylistAdder& adder() { return adder_; }
+  CompilationBuilder& compilation() { return compilation_; }
+  // The Folder Tree view: folder listing, filters, browser totals, opening rows.
+  FolderBrowser& browser() { return browser_; }
   Mrng& random() { return random_; }
   UserDialogs& dialogs() { return dialogs_; }
 
@@ -64,6 +72,8 @@ class MainWindowCore {
   void actInvertSelectionExecute();
   // The totals of the active grid after a selection command.
   void UpdateActiveTotals();
+  // The playlist items viewer for the playlist file of the active grid's current row.
+  void ShowPlaylistItems();
 
  private:
   UserDialogs& dialogs_;
@@ -72,6 +82,9 @@ class MainWindowCore {
   Mrng random_;
   PlaylistEditor editor_;
   PlaylistDocument document_;
+  FolderBrowser browser_;
+  PlaylistAdder adder_;
+  CompilationBuilder compilation_;
   bool clickedRowWasSelected_ = false;
   int windowTag_ = -1;
   bool libraryView_ = false;

@@ -15,12 +15,16 @@ namespace {
 
 TEST(SongloomCliTest, WrongUseShowsTheUsageAndExits2) {
   const std::vector<std::vector<std::string>> cases = {
-      {}, {"info"}, {"play", "a.mp3"}, {"INFO", "a.mp3"}};
+      {}, {"info"}, {"play", "a.mp3"}, {"INFO", "a.mp3"}, {"compile", "list.m3u"}, {"list"}};
   for (const auto& args : cases) {
     std::ostringstream out, err;
     EXPECT_EQ(RunSongloomCli(args, out, err), 2) << args.size();
     EXPECT_EQ(out.str(), "");
-    EXPECT_EQ(err.str(), "usage: songloom-cli info FILE...\n");
+    EXPECT_EQ(err.str(),
+              "usage: songloom-cli info FILE...\n"
+              "       songloom-cli playlist FILE\n"
+              "       songloom-cli compile PLAYLIST DEST\n"
+              "       songloom-cli list FOLDER\n");
   }
 }
 

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "metadata/ID3v2.h"
+#include "metadata/TextCodec.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TagBuilder.h"
 #include "support/TempDir.h"
@@ -244,6 +246,40 @@ TEST(ID3v2, LargePayloadsAreSkippedNotRead) {
   EXPECT_EQ(tag.album(), "B");
   EXPECT_LE(file.reads, 3);
   EXPECT_LE(file.bytesRead, 3 * 4096);
+}
+
+// Random frames of the twelve with random flags, payloads and a few bytes
+// overwritten anywhere (sizes and ids included): never a crash, always UTF-8.
+TEST(ID3v2, HostileBytesGiveValidTextsAndStoreSafely) {
+  std::mt19937 random(20240601);
+  const auto byte = [&random] { return static_cast<char>(random() & 0xFF); };
+  for (int round = 0; round < 400; ++round) {
+    std::string body;
+    for (int frames = static_cast<int>(random() % 6); frames > 0; --frames) {
+      std::string payload(random() % 600, '\0');
+      for (char& c : payload) c = byte();
+      const auto id = ID3v2FrameIds[random() % ID3v2FrameIds.size()];
+      body += Id3v2Frame23(id, payload, static_cast<std::uint16_t>(random()));
+    }
+    for (int i = 0; i < 4 && !body.empty(); ++i) body[random() % body.size()] = byte();
+    const auto major = static_cast<std::uint8_t>(2 + random() % 3);
+    const std::string bytes = Id3v2Tag(major, body, static_cast<std::uint8_t>(random())) + kAudio;
+    CountingFile file(bytes);
+    TID3v2 tag;
+    ASSERT_TRUE(tag.LoadTag(file));
+    for (const std::string* text :
+         {&tag.title(), &tag.artist(), &tag.album(), &tag.year(), &tag.genre(), &tag.comment(),
+          &tag.composer(), &tag.encodedBy(), &tag.copyright(), &tag.language(), &tag.link()}) {
+      EXPECT_EQ(SanitizeUtf8(*text), *text) << round;
+    }
+    if (round % 40 == 0) {
+      TempDir dir;
+      const auto path = dir.write("a.mp3", bytes);
+      ASSERT_TRUE(tag.LoadTag(path));
+      ASSERT_TRUE(tag.StoreTag(path)) << round;
+      EXPECT_TRUE(ReadFileBytes(path).ends_with(kAudio)) << round;
+    }
+  }
 }
 
 TEST(ID3v2, ReadErrorsGiveFalseAndAClearedObject) {

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <string>
 
 #include "platform/FileSystem.h"
 #include "support/TempDir.h"
@@ -76,6 +77,22 @@ TEST(LocalFileSystem, ListingMarksLinksAndKinds) {
   EXPECT_EQ(entries[2].name, "sub");
   EXPECT_FALSE(entries[2].isSymlink);
   EXPECT_FALSE(fs().listDirectory(dir.file("nope"), entries));
+}
+
+TEST(LocalFileSystem, CopyReplacesTheTargetAndNeverEmptiesItsSource) {
+  TempDir dir;
+  std::string big(3 * 1024 * 1024 + 7, '\0');
+  for (std::size_t i = 0; i < big.size(); ++i) big[i] = static_cast<char>(i * 131 % 251);
+  const auto src = dir.write("big.mp3", big);
+  const auto target = dir.write("target.mp3", big + "longer than the source");
+  EXPECT_TRUE(fs().copyFile(src, target));
+  EXPECT_EQ(ReadFileBytes(target), big);
+
+  EXPECT_FALSE(fs().copyFile(src, src));
+  EXPECT_EQ(ReadFileBytes(src), big);
+  EXPECT_FALSE(fs().copyFile(dir.file("none.mp3"), dir.file("none copy.mp3")));
+  EXPECT_FALSE(fs().fileExists(dir.file("none copy.mp3")));
+  EXPECT_FALSE(fs().copyFile(dir.mkdir("folder"), dir.file("folder copy")));
 }
 
 }  // namespace

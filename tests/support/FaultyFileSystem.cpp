@@ -1,5 +1,7 @@
 #include "support/FaultyFileSystem.h"
 
+#include <algorithm>
+
 namespace {
 
 class FailingReadFile final : public platform::ReadFile {
@@ -87,5 +89,18 @@ std::int64_t FaultyFileSystem::freeSpace(const std::string& path) {
 
 bool FaultyFileSystem::listDirectory(const std::string& path,
                                      std::vector<platform::DirEntry>& entries) {
+  entries.clear();
+  if (std::ranges::count(unreadableFolders, path) > 0 || directoryAccessRefused(path)) {
+    return false;
+  }
   return real_.listDirectory(path, entries);
+}
+
+std::optional<platform::FolderIdentity> FaultyFileSystem::folderIdentity(
+    const std::string& path) {
+  return real_.folderIdentity(path);
+}
+
+bool FaultyFileSystem::directoryAccessRefused(const std::string& path) {
+  return std::ranges::count(refusedFolders, path) > 0 || real_.directoryAccessRefused(path);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,8 @@ class FaultyFileSystem : public platform::FileSystem {
   bool failCopy = false;
   std::int64_t copyFailsAtCall = -1;  // 0-based copyFile call that fails; -1 none
   std::int64_t freeSpaceOverride = -1;  // >= 0 replaces the real free space
+  std::vector<std::string> unreadableFolders;  // listDirectory fails for these paths
+  std::vector<std::string> refusedFolders;     // no permission: refused and unreadable
 
   int copyCalls = 0;
   std::vector<std::string> renamed;  // "from -> to" of every successful rename
@@ -40,6 +43,8 @@ class FaultyFileSystem : public platform::FileSystem {
   bool copyPermissions(const std::string& from, const std::string& to) override;
   std::int64_t freeSpace(const std::string& path) override;
   bool listDirectory(const std::string& path, std::vector<platform::DirEntry>& entries) override;
+  std::optional<platform::FolderIdentity> folderIdentity(const std::string& path) override;
+  bool directoryAccessRefused(const std::string& path) override;
 
  private:
   platform::FileSystem& real_ = platform::localFileSystem();

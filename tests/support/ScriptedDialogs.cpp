@@ -4,6 +4,69 @@
 
 #include <utility>
 
+#include "compile/CopyProgressView.h"
+#include "tracks/TrackGrid.h"
+
+namespace {
+
+// Records what the core shows and presses Stop when the script says so.
+class ScriptedAddItemsView : public AddItemsView {
+ public:
+  ScriptedAddItemsView(ShownAddItemsView& shown, std::optional<int> stopAt)
+      : shown_(shown), stopAt_(stopAt) {}
+  ~ScriptedAddItemsView() override { shown_.open = false; }
+
+  void setLabel(AddItemsLabel label, const std::string& text) override {
+    switch (label) {
+      case AddItemsLabel::Mode:
+        shown_.lblMode = text;
+        break;
+      case AddItemsLabel::Folder:
+        shown_.lblFolder = text;
+        if (!text.empty()) shown_.folders.push_back(text);
+        break;
+      case AddItemsLabel::File:
+        shown_.lblFile = text;
+        if (!text.empty()) shown_.files.push_back(text);
+        break;
+      case AddItemsLabel::Added:
+        shown_.lblAdd2 = text;
+        break;
+    }
+  }
+  bool stopRequested() override {
+    return stopAt_ && !shown_.lblAdd2.empty() && std::stoi(shown_.lblAdd2) >= *stopAt_;
+  }
+
+ private:
+  ShownAddItemsView& shown_;
+  std::optional<int> stopAt_;
+};
+
+// Records what the copy loop shows and sets the cancel mark when the script says so.
+class ScriptedCopyView : public CopyProgressView {
+ public:
+  ScriptedCopyView(ShownCopyProgress& shown, std::optional<int> cancelAfter)
+      : shown_(shown), cancelAfter_(cancelAfter) {
+    if (cancelAfter_ && *cancelAfter_ <= 0) shown_.cancelled = true;
+  }
+
+  void setRange(int count) override { shown_.range = count; }
+  void setPosition(int done) override {
+    shown_.position = done;
+    if (cancelAfter_ && done >= *cancelAfter_) shown_.cancelled = true;
+  }
+  void setFileLabel(const std::string& name) override { shown_.labels.push_back(name); }
+  void fileCopied(const std::string& target) override { shown_.copied.push_back(target); }
+  bool cancelRequested() const override { return shown_.cancelled; }
+
+ private:
+  ShownCopyProgress& shown_;
+  std::optional<int> cancelAfter_;
+};
+
+}  // namespace
+
 std::string_view DialogKindName(DialogKind kind) {
   switch (kind) {
     case DialogKind::YesNo:
@@ -107,8 +170,9 @@ std::string ScriptedDialogs::chooseSaveFile(const std::string& filter,
   return answer ? answer->text.value_or("") : std::string();
 }
 
-std::string ScriptedDialogs::chooseFolder(const std::string& startFolder) {
-  const auto answer = take({DialogKind::Folder, {}, {}, startFolder}, Slot::Folder);
+std::string ScriptedDialogs::chooseFolder(const std::string& title,
+                                          const std::string& startFolder) {
+  const auto answer = take({DialogKind::Folder, title, {}, startFolder}, Slot::Folder);
   return answer ? answer->text.value_or("") : std::string();
 }
 
@@ -117,4 +181,50 @@ std::optional<std::string> ScriptedDialogs::enterText(const std::string& caption
                                                       const std::string& initialText) {
   const auto answer = take({DialogKind::EnterText, label, caption, initialText}, Slot::Text);
   return answer ? answer->text : std::nullopt;
+}
+
+ScriptedDialogs& ScriptedDialogs::willStopAddingAt(int added) {
+  stopAddingAt_ = added;
+  return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::duringNextEvents(std::function<void()> action) {
+  duringEvents_ = std::move(action);
+  return *this;
+}
+
+void ScriptedDialogs::processEvents() {
+  ++processEventsCalls_;
+  if (!duringEvents_) return;
+  const std::function<void()> action = std::move(duringEvents_);
+  duringEvents_ = nullptr;
+  action();
+}
+
+std::unique_ptr<AddItemsView> ScriptedDialogs::showAddItems(const std::string& caption) {
+  ShownAddItemsView& shown = addItemsViews_.emplace_back();
+  shown.caption = caption;
+  const std::optional<int> stopAt = std::exchange(stopAddingAt_, std::nullopt);
+  return std::make_unique<ScriptedAddItemsView>(shown, stopAt);
+}
+
+void ScriptedDialogs::showPlaylistItems(TrackGrid& grid, const std::string& totals) {
+  ShownPlaylistItems& shown = playlistItems_.emplace_back();
+  shown.totals = totals;
+  for (int row = 0; row < grid.rowCount(); ++row) {
+    std::vector<std::string>& cells = shown.cells.emplace_back();
+    for (int col = 0; col < grid.columnCount(); ++col) cells.push_back(grid.cell(row, col));
+  }
+}
+
+ScriptedDialogs& ScriptedDialogs::willCancelCopyAfter(int files) {
+  cancelCopyAfter_ = files;
+  return *this;
+}
+
+bool ScriptedDialogs::showCopyProgress(const std::function<void(CopyProgressView&)>& copy) {
+  ShownCopyProgress& shown = copyProgress_.emplace_back();
+  ScriptedCopyView view(shown, std::exchange(cancelCopyAfter_, std::nullopt));
+  copy(view);
+  return shown.cancelled;
 }

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,9 +17,34 @@ std::string_view DialogKindName(DialogKind kind);
 // One dialog as the core showed it.
 struct ShownDialog {
   DialogKind kind = DialogKind::Inform;
-  std::string text;     // question or message; a file dialog's filter; a text entry's label
+  std::string text;     // question or message; a file dialog's filter; a text entry's label;
+                        // a folder dialog's title
   std::string caption;  // a text entry's caption
   std::string initial;  // proposed file name, start folder, or a text entry's initial text
+};
+
+// The add-items progress dialog as the core showed it.
+struct ShownAddItemsView {
+  std::string caption;
+  std::string lblMode, lblFolder, lblFile, lblAdd2;  // as the core last set them
+  std::vector<std::string> folders;  // every text lblFolder showed, in order
+  std::vector<std::string> files;    // every text lblFile showed, in order
+  bool open = true;                  // false once the core let go of it
+};
+
+// The copy progress of a compilation as the core showed it.
+struct ShownCopyProgress {
+  int range = -1;                   // the progress bar's maximum; -1 until set
+  int position = 0;                 // the progress bar's last position
+  std::vector<std::string> labels;  // every file label, in order
+  std::vector<std::string> copied;  // the target of every file reported as copied
+  bool cancelled = false;           // the cancel mark when the view closed
+};
+
+// The playlist items viewer as the core showed it.
+struct ShownPlaylistItems {
+  std::vector<std::vector<std::string>> cells;  // every row of the grid, the header row first
+  std::string totals;
 };
 
 // UserDialogs for tests: answers from a script written before the call, and
@@ -37,7 +63,17 @@ class ScriptedDialogs : public UserDialogs {
   ScriptedDialogs& willChooseFolder(const std::string& path);       // "" cancels
   ScriptedDialogs& willEnterText(std::optional<std::string> text);  // nullopt cancels
 
+  // The person presses Stop in the next add-items dialog once it shows `added` files added.
+  ScriptedDialogs& willStopAddingAt(int added);
+  // The person presses Cancel in the next copy progress view once `files` files are processed.
+  ScriptedDialogs& willCancelCopyAfter(int files);
+  // Runs action once, at the next processEvents: a gesture of the person while the core works.
+  ScriptedDialogs& duringNextEvents(std::function<void()> action);
+
   const std::vector<ShownDialog>& shown() const { return shown_; }
+  const std::deque<ShownAddItemsView>& addItemsViews() const { return addItemsViews_; }
+  const std::vector<ShownPlaylistItems>& playlistItems() const { return playlistItems_; }
+  const std::deque<ShownCopyProgress>& copyProgress() const { return copyProgress_; }
   // The texts of the dialogs of one kind, in order.
   std::vector<std::string> texts(DialogKind kind) const;
   std::size_t unusedAnswers() const { return script_.size(); }
@@ -49,10 +85,13 @@ class ScriptedDialogs : public UserDialogs {
   void error(const std::string& text) override;
   std::string chooseOpenFile(const std::string& filter) override;
   std::string chooseSaveFile(const std::string& filter, const std::string& proposedName) override;
-  std::string chooseFolder(const std::string& startFolder) override;
+  std::string chooseFolder(const std::string& title, const std::string& startFolder) override;
   std::optional<std::string> enterText(const std::string& caption, const std::string& label,
                                        const std::string& initialText) override;
-  void processEvents() override { ++processEventsCalls_; }
+  void processEvents() override;
+  std::unique_ptr<AddItemsView> showAddItems(const std::string& caption) override;
+  void showPlaylistItems(TrackGrid& grid, const std::string& totals) override;
+  bool showCopyProgress(const std::function<void(CopyProgressView&)>& copy) override;
 
  private:
   enum class Slot { Confirmation, File, Folder, Text };
@@ -69,4 +108,10 @@ class ScriptedDialogs : public UserDialogs {
   std::deque<Answer> script_;
   std::vector<ShownDialog> shown_;
   int processEventsCalls_ = 0;
+  std::optional<int> stopAddingAt_;
+  std::function<void()> duringEvents_;
+  std::deque<ShownAddItemsView> addItemsViews_;  // a deque: views keep pointers into it
+  std::vector<ShownPlaylistItems> playlistItems_;
+  std::optional<int> cancelCopyAfter_;
+  std::deque<ShownCopyProgress> copyProgress_;
 };

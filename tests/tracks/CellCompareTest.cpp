@@ -1,9 +1,9 @@
-#include "tracks/CellCompare.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "tracks/CellCompare.h"
 
 namespace {
 
@@ -22,7 +22,7 @@ TEST(CellCompareTest, Cases) {
       {CompareKind::Text, "", "a", -1},
       {CompareKind::Text, "ab", "a", 1},
       {CompareKind::Text, "064", "128", -1},
-      {CompareKind::Text, "10", "9", -1},  // text stays text
+      {CompareKind::Text, "10", "9", -1},       // text stays text
       {CompareKind::Text, "\xc3\xa9", "z", 1},  // bytes above ASCII sort after it
       {CompareKind::Numeric, "9", "10", -1},
       {CompareKind::Numeric, "100000", "10", 1},

@@ -1,9 +1,9 @@
-#include "tracks/ItemText.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "tracks/ItemText.h"
 
 namespace {
 

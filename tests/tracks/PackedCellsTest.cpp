@@ -1,9 +1,9 @@
-#include "tracks/PackedCells.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "tracks/PackedCells.h"
 
 namespace {
 

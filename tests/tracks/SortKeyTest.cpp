@@ -1,11 +1,10 @@
-#include "tracks/SortKey.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "tracks/CellCompare.h"
+#include "tracks/SortKey.h"
 
 namespace {
 
@@ -19,11 +18,32 @@ std::string Key(CompareKind kind, std::string_view cell) {
 
 // Cells chosen to hit every branch of the encoding: case, empties, prefixes, escaped bytes,
 // numbers of both signs and at the limits, texts that are not numbers.
-const std::vector<std::string> kCells = {
-    "",     "a",    "A",      "ab",   "aB\x01", "ab\x01", "ab\x02", std::string("a\0b", 3),
-    "a\x01", "b",   "\xc3\xa9", "064", "128",    "9",      "10",     "100000",
-    "-5",   "-0",   "0",      "x1",   "99999999999999999999", "-99999999999999999999",
-    "12345678", "123456789", "Electric Dreams", "electric dreamz"};
+const std::vector<std::string> kCells = {"",
+                                         "a",
+                                         "A",
+                                         "ab",
+                                         "aB\x01",
+                                         "ab\x01",
+                                         "ab\x02",
+                                         std::string("a\0b", 3),
+                                         "a\x01",
+                                         "b",
+                                         "\xc3\xa9",
+                                         "064",
+                                         "128",
+                                         "9",
+                                         "10",
+                                         "100000",
+                                         "-5",
+                                         "-0",
+                                         "0",
+                                         "x1",
+                                         "99999999999999999999",
+                                         "-99999999999999999999",
+                                         "12345678",
+                                         "123456789",
+                                         "Electric Dreams",
+                                         "electric dreamz"};
 
 TEST(SortKeyTest, KeysOrderLikeTheCells) {
   for (CompareKind kind : {CompareKind::Text, CompareKind::Numeric}) {

@@ -1,9 +1,9 @@
-#include "tracks/TrackGrid.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "tracks/TrackGrid.h"
 
 namespace {
 
@@ -155,18 +155,24 @@ TEST_F(TrackGridTest, RowOperationsKeepTheCellsOfEachRow) {
     Strings expected;
   };
   const std::vector<Case> cases = {
-      {"insert two before row 2", [](TrackGrid& g) { g.insertRows(2, 2); },
+      {"insert two before row 2",
+       [](TrackGrid& g) { g.insertRows(2, 2); },
        {"a", "", "", "b", "c", "d", "e"}},
-      {"insert at the end", [](TrackGrid& g) { g.insertRows(6, 1); },
+      {"insert at the end",
+       [](TrackGrid& g) { g.insertRows(6, 1); },
        {"a", "b", "c", "d", "e", ""}},
-      {"add a row", [](TrackGrid& g) { g.setCell(g.addRow(), 0, "f"); },
+      {"add a row",
+       [](TrackGrid& g) { g.setCell(g.addRow(), 0, "f"); },
        {"a", "b", "c", "d", "e", "f"}},
-      {"remove a set", [](TrackGrid& g) { g.removeRows({4, 1, 4, 0, 9, 2}); }, {"c", "e"}},
+      {"remove a set",
+       [](TrackGrid& g) {
+         g.removeRows({4, 1, 4, 0, 9, 2});
+       },
+       {"c", "e"}},
       {"remove a range", [](TrackGrid& g) { g.removeRowRange(2, 3); }, {"a", "e"}},
       {"move down", [](TrackGrid& g) { g.moveRow(2, 4); }, {"a", "c", "d", "b", "e"}},
       {"move up", [](TrackGrid& g) { g.moveRow(5, 1); }, {"e", "a", "b", "c", "d"}},
-      {"move onto the header", [](TrackGrid& g) { g.moveRow(2, 0); },
-       {"a", "b", "c", "d", "e"}},
+      {"move onto the header", [](TrackGrid& g) { g.moveRow(2, 0); }, {"a", "b", "c", "d", "e"}},
       {"blank", [](TrackGrid& g) { g.blankRow(3); }, {"a", "b", "", "d", "e"}},
       {"trim", [](TrackGrid& g) { g.setRowCount(3); }, {"a", "b"}},
       {"never below the header", [](TrackGrid& g) { g.setRowCount(0); }, {}},
@@ -208,7 +214,11 @@ TEST_F(TrackGridTest, SelectedRowsTravelWithTheirRows) {
   const std::vector<Case> cases = {
       {"insert above", [](TrackGrid& g) { g.insertRows(1, 2); }, {"b", "d"}},
       {"remove one selected", [](TrackGrid& g) { g.removeRow(2); }, {"d"}},
-      {"remove others", [](TrackGrid& g) { g.removeRows({1, 3, 5}); }, {"b", "d"}},
+      {"remove others",
+       [](TrackGrid& g) {
+         g.removeRows({1, 3, 5});
+       },
+       {"b", "d"}},
       {"move a selected row", [](TrackGrid& g) { g.moveRow(4, 1); }, {"d", "b"}},
       {"move across", [](TrackGrid& g) { g.moveRow(1, 5); }, {"b", "d"}},
       {"sort descending",
@@ -243,12 +253,19 @@ TEST_F(TrackGridTest, CurrentRowFollowsItsRowAndFallsBackWhenRemoved) {
   const std::vector<Case> cases = {
       {"insert above", 3, [](TrackGrid& g) { g.insertRows(2, 2); }, 5},
       {"insert below", 3, [](TrackGrid& g) { g.insertRows(4, 2); }, 3},
-      {"remove above", 3, [](TrackGrid& g) { g.removeRows({1, 2}); }, 1},
+      {"remove above", 3,
+       [](TrackGrid& g) {
+         g.removeRows({1, 2});
+       },
+       1},
       {"remove it: the next row takes its place", 3, [](TrackGrid& g) { g.removeRow(3); }, 3},
-      {"remove it last: the new last row", 5, [](TrackGrid& g) { g.removeRows({4, 5}); }, 3},
+      {"remove it last: the new last row", 5,
+       [](TrackGrid& g) {
+         g.removeRows({4, 5});
+       },
+       3},
       {"remove all", 2, [](TrackGrid& g) { g.removeRowRange(1, 5); }, -1},
-      {"add to a grid without rows",
-       2,
+      {"add to a grid without rows", 2,
        [](TrackGrid& g) {
          g.removeRowRange(1, 5);
          g.addRow();
@@ -387,7 +404,9 @@ TEST_F(TrackGridTest, ObserverSeesEachChangeBracketed) {
       {"insert", [](TrackGrid& g) { g.insertRows(2, 3); }, {"aboutInsert 2 3", "inserted 2 3"}},
       {"add", [](TrackGrid& g) { g.addRow(); }, {"aboutInsert 5 1", "inserted 5 1"}},
       {"remove runs bottom first",
-       [](TrackGrid& g) { g.removeRows({1, 3, 4}); },
+       [](TrackGrid& g) {
+         g.removeRows({1, 3, 4});
+       },
        {"aboutRemove 3 2", "removed 3 2", "aboutRemove 1 1", "removed 1 1"}},
       {"remove a selected row",
        [](TrackGrid& g) {
@@ -404,7 +423,8 @@ TEST_F(TrackGridTest, ObserverSeesEachChangeBracketed) {
          g.setHeader(1, "Name");
        },
        {"cell 2 1", "header 1"}},
-      {"sort", [](TrackGrid& g) {
+      {"sort",
+       [](TrackGrid& g) {
          g.setSortDirection(SortDirection::Descending);
          g.sortOnColumn(0);
        },

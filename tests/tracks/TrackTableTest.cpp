@@ -1,5 +1,3 @@
-#include "tracks/TrackTable.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
@@ -9,6 +7,7 @@
 #include "support/Mp3Builder.h"
 #include "support/TempDir.h"
 #include "tracks/TrackColumns.h"
+#include "tracks/TrackTable.h"
 #include "tracks/TrackTexts.h"
 
 namespace {
@@ -43,7 +42,9 @@ class TrackTableTest : public testing::Test {
     return texts;
   }
 
-  int Col(const TrackGrid& grid, const std::string& name) { return tables.ColumnByName(grid, name); }
+  int Col(const TrackGrid& grid, const std::string& name) {
+    return tables.ColumnByName(grid, name);
+  }
 
   TempDir dir;
   TMPEGaudio analyser;
@@ -188,9 +189,9 @@ TEST_F(TrackTableTest, TrackNameFromItemTagsOrFileName) {
 }
 
 TEST_F(TrackTableTest, Mp3RowTextsAndTotals) {
-  const std::string path = Mp3("song.mp3", 64, 1000,
-                               {.title = "T", .artist = "A", .album = "Al", .year = "2001",
-                                .genre = "Rock"});
+  const std::string path =
+      Mp3("song.mp3", 64, 1000,
+          {.title = "T", .artist = "A", .album = "Al", .year = "2001", .genre = "Rock"});
   const int row = Append(browser, path);
   const auto size = static_cast<std::int64_t>(ReadFileBytes(path).size());
   recMP3Info info;

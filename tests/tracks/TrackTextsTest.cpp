@@ -1,5 +1,3 @@
-#include "tracks/TrackTexts.h"
-
 #include <gtest/gtest.h>
 
 #include <clocale>
@@ -7,6 +5,8 @@
 #include <limits>
 #include <string>
 #include <vector>
+
+#include "tracks/TrackTexts.h"
 
 namespace {
 
@@ -49,9 +49,8 @@ TEST(DurationTextTest, MinutesBelowAnHourElseHours) {
     std::string text;
   };
   const std::vector<Case> cases = {
-      {0, "00:00"},        {59.9, "00:59"},        {3599.5, "59:59"},
-      {3600, "1:00:00"},   {36061, "10:01:01"},    {247.99, "04:07"},
-      {3725, "1:02:05"},   {360000, "100:00:00"},
+      {0, "00:00"},        {59.9, "00:59"},   {3599.5, "59:59"}, {3600, "1:00:00"},
+      {36061, "10:01:01"}, {247.99, "04:07"}, {3725, "1:02:05"}, {360000, "100:00:00"},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(DurationText(c.seconds), c.text) << c.seconds;

@@ -1,0 +1,165 @@
+#include "browser/FileFind.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <set>
+#include <utility>
+
+#include "browser/NameOrder.h"
+#include "browser/WildcardMatch.h"
+#include "tracks/PathParts.h"
+#include "tracks/UserDialogs.h"
+
+namespace {
+
+constexpr std::size_t kMaxSearchFileCharacters = 255;
+
+// The text cut after `limit` UTF-8 characters, never inside one.
+std::string CutCharacters(const std::string& text, std::size_t limit) {
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const bool startsCharacter = (static_cast<unsigned char>(text[i]) & 0xC0) != 0x80;
+    if (startsCharacter && characters++ == limit) return text.substr(0, i);
+  }
+  return text;
+}
+
+// One spec per mask: the first is the text before the first ";", each further mask is put
+// behind the folder part of the spec before it.
+std::vector<std::string> SplitSpecs(const std::string& searchFile) {
+  std::vector<std::string> specs;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = std::min(searchFile.find(';', start), searchFile.size());
+    const std::string part = searchFile.substr(start, end - start);
+    specs.push_back(specs.empty() ? part : FolderPart(specs.back()) + part);
+    if (end == searchFile.size()) return specs;
+    start = end + 1;
+  }
+}
+
+// The entry of a folder in its parent's listing; an empty record when there is none (the
+// root, a missing folder, a parent that cannot be read).
+platform::DirEntry LookUpFolder(platform::FileSystem& fs, const std::string& folder) {
+  std::string path = folder;
+  if (!path.empty() && path.back() == '/') path.pop_back();
+  const std::size_t slash = path.rfind('/');
+  if (path.empty() || slash == std::string::npos) return {};
+  const std::string name = path.substr(slash + 1);
+  const std::string parent = slash == 0 ? "/" : path.substr(0, slash);
+  std::vector<platform::DirEntry> entries;
+  if (!fs.listDirectory(parent, entries)) return {};
+  const auto found = std::ranges::find(entries, name, &platform::DirEntry::name);
+  return found == entries.end() ? platform::DirEntry{} : *found;
+}
+
+}  // namespace
+
+// One walk of the tree for one mask. Folders waiting to be walked are kept on an explicit
+// stack, one frame per folder being walked, so the depth of the tree never deepens the call
+// stack.
+class TFileSearch::Walk {
+ public:
+  Walk(TFileSearch& search, std::string mask) : search_(search), mask_(std::move(mask)) {}
+
+  void run(const std::string& startFolder, const platform::DirEntry& record) {
+    markSeen(startFolder);
+    enter(startFolder, record);
+    while (!frames_.empty()) {
+      Frame& top = frames_.back();
+      if (search_.Stop || top.next == top.subfolders.size()) {
+        frames_.pop_back();
+        continue;
+      }
+      const platform::DirEntry entry = top.subfolders[top.next++];
+      const std::string subfolder = top.folder + entry.name + "/";
+      search_.pump();
+      if (search_.Stop) continue;
+      if (markSeen(subfolder)) enter(subfolder, entry);  // may add a frame: `top` is stale
+    }
+  }
+
+ private:
+  struct Frame {
+    std::string folder;
+    std::vector<platform::DirEntry> subfolders;
+    std::size_t next = 0;
+  };
+
+  // Announces the folder, reports its own matches, and queues its subfolders.
+  void enter(const std::string& folder, const platform::DirEntry& record) {
+    if (search_.OnChangeFolder) search_.OnChangeFolder(folder, record);
+    std::vector<platform::DirEntry> entries;
+    search_.fs_.listDirectory(folder, entries);
+    std::ranges::sort(entries, NameLess, &platform::DirEntry::name);
+    for (const platform::DirEntry& entry : entries) {
+      if (search_.Stop) return;
+      if (!MatchesMask(entry.name, mask_)) continue;
+      if (search_.OnFileFind) {
+        search_.OnFileFind(folder, entry);
+        search_.filesFound_.push_back(folder + entry.name);
+      }
+      search_.pump();
+    }
+    if (!search_.RecurseSubFolders || search_.Stop) return;
+    Frame frame{folder, {}, 0};
+    for (platform::DirEntry& entry : entries) {
+      // A link to a folder is never followed: it may lead out of the tree or back into it.
+      if (entry.kind == platform::EntryKind::Directory && !entry.isSymlink) {
+        frame.subfolders.push_back(std::move(entry));
+      }
+    }
+    if (!frame.subfolders.empty()) frames_.push_back(std::move(frame));
+  }
+
+  // False when the folder was entered before in this walk (a bind mount seen twice).
+  bool markSeen(const std::string& folder) {
+    const auto identity = search_.fs_.folderIdentity(folder);
+    if (!identity) return true;
+    return seen_.insert({identity->device, identity->inode}).second;
+  }
+
+  TFileSearch& search_;
+  const std::string mask_;
+  std::vector<Frame> frames_;
+  std::set<std::pair<std::uint64_t, std::uint64_t>> seen_;
+};
+
+TFileSearch::TFileSearch(UserDialogs& dialogs, platform::FileSystem& fs)
+    : TFileSearch([&dialogs] { dialogs.processEvents(); }, fs) {}
+
+TFileSearch::TFileSearch(std::function<void()> pumpEvents, platform::FileSystem& fs)
+    : fs_(fs), pumpEvents_(std::move(pumpEvents)) {}
+
+void TFileSearch::SetSearchFile(const std::string& searchFile) {
+  searchFile_ = CutCharacters(searchFile, kMaxSearchFileCharacters);
+}
+
+void TFileSearch::Execute() {
+  // A handler that runs while events are let through must not start a second walk inside
+  // this one; OnFinish runs after the walk and may start the next search.
+  if (walking_) return;
+  Stop = false;
+  filesFound_.clear();
+  {
+    walking_ = true;
+    struct WalkingMark {
+      bool& walking;
+      ~WalkingMark() { walking = false; }
+    } mark{walking_};
+    for (const std::string& spec : SplitSpecs(searchFile_)) runSpec(spec);
+  }
+  // A copy: the handler may assign a new OnFinish before it starts the next search.
+  const TSearchFinishEvent finish = OnFinish;
+  if (finish) finish(*this);
+}
+
+void TFileSearch::runSpec(const std::string& spec) {
+  const std::string folder = FolderPart(spec);
+  const std::string mask = spec.substr(folder.size());
+  Walk(*this, mask).run(folder, LookUpFolder(fs_, folder));
+}
+
+void TFileSearch::pump() {
+  if (pumpEvents_) pumpEvents_();
+}

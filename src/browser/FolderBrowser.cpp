@@ -1,0 +1,184 @@
+#include "browser/FolderBrowser.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <vector>
+
+#include "metadata/TrackInfo.h"
+#include "tracks/ItemText.h"
+#include "tracks/TrackTexts.h"
+
+namespace {
+
+std::string TotalsText(const char* label, std::int32_t count, double duration, std::int64_t size) {
+  return std::string(label) + ": " + std::to_string(count) + " MP3s | " + DurationText(duration) +
+         " | " + SizeText(size);
+}
+
+std::string WithSlash(const std::string& folder) {
+  return folder.ends_with('/') ? folder : folder + "/";
+}
+
+}  // namespace
+
+FolderBrowser::FolderBrowser(TrackTables& tables, UserDialogs& dialogs, platform::FileSystem& fs)
+    : tables_(tables), dialogs_(dialogs), fs_(fs) {}
+
+void FolderBrowser::lstFoldersChange(const std::string& path) {
+  if (path.empty() || !fs_.directoryExists(path)) return;
+  selectedFolder_ = path;
+  timerEnabled_ = true;
+}
+
+void FolderBrowser::tmrTimer() {
+  listingCancel_ = true;
+  if (!listingIdle_) return;  // the running listing stops at its next entry; a later tick lists
+  timerEnabled_ = false;
+  ListFolder();
+}
+
+void FolderBrowser::ListFolder() {
+  // Never a listing inside a running one (nor before the window is created).
+  if (!listingIdle_ || selectedFolder_.empty()) return;
+  const std::string folder = selectedFolder_;
+  // Refused before anything changes, so the previous listing stays in view.
+  if (fs_.directoryAccessRefused(folder)) {
+    dialogs_.error("Cannot open folder \"" + folder + "\". Permission denied.");
+    return;
+  }
+  tables_.ClearGrid(tables_.grdBrowser());
+  listingIdle_ = false;
+  listingCancel_ = false;
+  lblInfo_.clear();
+  PassEnd end = ListPass(folder, "*.*", ListingKind::Folders);
+  if (end == PassEnd::Cancelled) return;  // the totals line stays empty
+  if (end == PassEnd::Done) end = ListPass(folder, BuildMask(), ListingKind::Files);
+  if (end == PassEnd::Cancelled) return;
+  listingIdle_ = true;
+  ShowBrowserTotals();
+}
+
+FolderBrowser::PassEnd FolderBrowser::ListPass(const std::string& folder, const std::string& masks,
+                                               ListingKind kind) {
+  std::vector<std::string> texts;
+  ReadFolderEntries(fs_, folder, masks, kind, texts);  // an unreadable folder lists nothing
+  std::erase_if(texts, [](const std::string& text) { return text.starts_with("[."); });
+
+  TrackGrid& grid = tables_.grdBrowser();
+  int row = grid.isEmpty() ? 1 : grid.rowCount();
+  const int listed = static_cast<int>(texts.size());
+  // The grid grows once by the rows of this pass; an empty grid's blank row takes the first.
+  if (listed > 0) grid.setRowCount(row + listed);
+
+  std::string prefix = kind == ListingKind::Folders ? "*" : "";
+  prefix += WithSlash(folder);
+  for (const std::string& text : texts) {
+    if (listingCancel_) {
+      listingIdle_ = true;
+      grid.setRowCount(std::max(row, 2));  // no blank rows are left behind
+      return PassEnd::Cancelled;
+    }
+    if (!tables_.FillRowFromItem(grid, row, prefix + text)) {
+      // The file went away while the folder was listed: keep the rows filled so far.
+      grid.setRowCount(std::max(row, 2));
+      listingIdle_ = true;
+      dialogs_.error(tables_.FillError());
+      return PassEnd::Failed;
+    }
+    ++row;
+    dialogs_.processEvents();
+  }
+  return PassEnd::Done;
+}
+
+std::string FolderBrowser::BuildMask() const {
+  std::string mask = mniFilter1 ? "*.mp3" : "";
+  if (!mask.empty()) mask += ";";
+  if (mniFilter2) mask += "*.pls;*.m3u";
+  return mask;
+}
+
+void FolderBrowser::mniFilter1Click() {
+  if (!listingIdle_) {
+    // The timer stops the running listing and lists again with the new mask.
+    timerEnabled_ = true;
+    listingCancel_ = true;
+    return;
+  }
+  ListFolder();
+}
+
+void FolderBrowser::ShowBrowserTotals() {
+  TrackGrid& grid = tables_.shownBrowserGrid();
+  if (grid.selectedCount() > 1) {
+    std::int32_t count = 0;
+    double duration = 0;
+    std::int64_t size = 0;
+    for (const int row : grid.selectedRows()) {
+      const std::string path = tables_.RowPath(grid, row);
+      if (UpperExtension(path) != "MP3") continue;
+      recMP3Info info;
+      ReadTrackInfo(tables_.analyser(), path, info);
+      ++count;
+      duration += info.duration;
+      size += info.size;
+    }
+    if (count != 0) {
+      lblInfo_ = TotalsText("Selected", count, duration, size);
+      return;
+    }
+  }
+  const recMP3Size& totals = tables_.MP3Size(grid);
+  lblInfo_ = TotalsText("Total", totals.Count, totals.Duration, totals.Size);
+}
+
+void FolderBrowser::rbtFolderClick() {
+  if (hooks.ShowFolderTreePage) hooks.ShowFolderTreePage();
+  ShowBrowserTotals();
+}
+
+void FolderBrowser::pnlFolderClick() {
+  if (!folderTreeShown()) rbtFolderClick();
+}
+
+RowIcon FolderBrowser::rowIcon(int row) const {
+  const TrackGrid& grid = tables_.grid(GridId::Browser);
+  if (grid.isEmpty() || row < 1 || row >= grid.rowCount()) return RowIcon::None;
+  const std::string type = grid.cell(row, tables_.ColumnByName(grid, "Type"));
+  if (type == "FOLDER") return RowIcon::Folder;
+  return type == "MP3" ? RowIcon::Mp3 : RowIcon::Other;
+}
+
+void FolderBrowser::OpenCurrentRow() {
+  TrackGrid& grid = tables_.activeGrid();
+  const int row = grid.currentRow();
+  if (grid.isEmpty() || row < 1) return;
+  const std::string type = tables_.isPlaylist(grid) ? "MP3" : tables_.CurrentType();
+  if (type == "MP3") {
+    if (hooks.PlayTrack) hooks.PlayTrack(grid, tables_.RowID(grid, row));
+  } else if (type != "FOLDER") {
+    if (hooks.ShowPlaylistItems) hooks.ShowPlaylistItems();
+  } else {
+    openFolderRow(grid, row);
+  }
+}
+
+void FolderBrowser::openFolderRow(TrackGrid& grid, int row) {
+  grid.deselectRow(row);
+  const std::string path = tables_.RowPath(grid, row);
+  if (!fs_.directoryExists(path)) {
+    // The tree cannot select it; tree and listing stay as they are.
+    dialogs_.error("Cannot find folder \"" + path + "\".");
+    return;
+  }
+  if (hooks.SelectFolderInTree) hooks.SelectFolderInTree(path);
+}
+
+void FolderBrowser::grdBrowserDblClick(int row) {
+  if (row <= 0) return;  // the header row
+  if (!tables_.activeGrid().isEmpty()) OpenCurrentRow();
+}
+
+void FolderBrowser::grdBrowserRowDisjunctSelected(bool clickedRowWasSelected) {
+  if (clickedRowWasSelected) ShowBrowserTotals();
+}

@@ -1,0 +1,31 @@
+#include "browser/FolderListing.h"
+
+#include <algorithm>
+
+#include "browser/NameOrder.h"
+#include "browser/WildcardMatch.h"
+
+namespace {
+
+bool IsHidden(const std::string& name) { return name.starts_with('.'); }
+
+bool IsOfKind(const platform::DirEntry& entry, ListingKind kind) {
+  return kind == ListingKind::Folders ? entry.kind == platform::EntryKind::Directory
+                                      : entry.kind == platform::EntryKind::File;
+}
+
+}  // namespace
+
+bool ReadFolderEntries(platform::FileSystem& fs, const std::string& folder, std::string_view masks,
+                       ListingKind kind, std::vector<std::string>& texts) {
+  texts.clear();
+  std::vector<platform::DirEntry> entries;
+  if (!fs.listDirectory(folder, entries)) return false;
+  for (const platform::DirEntry& entry : entries) {
+    if (IsHidden(entry.name) || !IsOfKind(entry, kind)) continue;
+    if (!MatchesAnyMask(entry.name, masks)) continue;
+    texts.push_back(kind == ListingKind::Folders ? "[" + entry.name + "]" : entry.name);
+  }
+  std::ranges::sort(texts, NameLess);
+  return true;
+}

@@ -1,0 +1,86 @@
+#include "cli/ConsoleDialogs.h"
+
+#include <utility>
+
+#include "compile/CopyProgressView.h"
+
+namespace {
+
+// Names every file that arrived; there is nobody to press Cancel.
+class ConsoleCopyView : public CopyProgressView {
+ public:
+  explicit ConsoleCopyView(std::ostream& out) : out_(out) {}
+  void setRange(int) override {}
+  void setPosition(int) override {}
+  void setFileLabel(const std::string&) override {}
+  void fileCopied(const std::string& target) override { out_ << target << "\n"; }
+  bool cancelRequested() const override { return false; }
+
+ private:
+  std::ostream& out_;
+};
+
+// Nothing to show and nobody to press Stop.
+class ConsoleAddItemsView : public AddItemsView {
+ public:
+  void setLabel(AddItemsLabel, const std::string&) override {}
+  bool stopRequested() override { return false; }
+};
+
+}  // namespace
+
+ConsoleDialogs::ConsoleDialogs(std::string destination, std::ostream& messages)
+    : destination_(std::move(destination)), messages_(messages) {}
+
+bool ConsoleDialogs::askYesNo(const std::string& text) {
+  print(text);
+  return false;
+}
+
+DialogAnswer ConsoleDialogs::askYesNoCancel(const std::string& text) {
+  print(text);
+  return DialogAnswer::Cancel;
+}
+
+void ConsoleDialogs::inform(const std::string& text) { print(text); }
+
+void ConsoleDialogs::error(const std::string& text) { print(text); }
+
+std::string ConsoleDialogs::chooseOpenFile(const std::string&) { return {}; }
+
+std::string ConsoleDialogs::chooseSaveFile(const std::string&, const std::string&) { return {}; }
+
+std::string ConsoleDialogs::chooseFolder(const std::string&, const std::string&) {
+  return destination_;
+}
+
+std::optional<std::string> ConsoleDialogs::enterText(const std::string&, const std::string&,
+                                                     const std::string&) {
+  return std::nullopt;
+}
+
+bool ConsoleDialogs::showCopyProgress(const std::function<void(CopyProgressView&)>& copy) {
+  ConsoleCopyView view(messages_);
+  copy(view);
+  return false;
+}
+
+std::unique_ptr<AddItemsView> ConsoleDialogs::showAddItems(const std::string&) {
+  return std::make_unique<ConsoleAddItemsView>();
+}
+
+void ConsoleDialogs::showPlaylistItems(TrackGrid&, const std::string&) {}
+
+void ConsoleDialogs::print(const std::string& text) {
+  std::string line;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text.compare(i, 2, "\r\n") == 0) {
+      messages_ << line << "\n";
+      line.clear();
+      ++i;
+    } else {
+      line += text[i];
+    }
+  }
+  messages_ << line << "\n";
+}

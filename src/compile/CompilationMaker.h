@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "tracks/UserDialogs.h"
+
+// The playlist as a compilation needs it, gathered by the caller (the window's playlist grid,
+// or a playlist file on the command line).
+struct CompilationPlaylist {
+  bool empty = true;                 // no entry at all
+  int missing = 0;                   // entries whose file does not exist
+  std::vector<std::string> sources;  // full paths of the entries, in playlist order
+  std::int64_t totalSize = 0;        // bytes of the files that exist
+  std::string name;                  // the playlist name; "" when untitled
+};
+
+enum class CompilationOutcome {
+  Created,             // every file copied
+  EmptyPlaylist,       // nothing to copy
+  MissingFiles,        // some files do not exist: nothing done
+  NoDestination,       // the folder dialog was cancelled
+  CannotCreateFolder,  // the compilation folder could not be made
+  NotEnoughSpace,      // the new folder is left empty
+  Cancelled,           // by the person during the copy; what was copied stays
+  FilesNotCopied,      // the folder exists but lacks these files
+};
+
+struct CompilationResult {
+  CompilationOutcome outcome = CompilationOutcome::EmptyPlaylist;
+  std::string folder;                  // the compilation folder, once created
+  std::vector<std::string> notCopied;  // sources whose copy failed
+};
+
+// Turns a playlist into a new folder of numbered copies: checks the playlist, asks for a
+// destination, makes a folder of a name not taken yet, checks the free space, copies in the
+// copy progress view, and says how it went. Nothing outside the new folder is written.
+class CompilationMaker {
+ public:
+  explicit CompilationMaker(UserDialogs& dialogs,
+                            platform::FileSystem& fs = platform::localFileSystem());
+  CompilationMaker(const CompilationMaker&) = delete;
+  CompilationMaker& operator=(const CompilationMaker&) = delete;
+
+  CompilationResult Make(const CompilationPlaylist& playlist);
+
+  // The folder chosen last: the folder dialog opens there next time ("" before the first).
+  const std::string& lastDestination() const { return lastDestination_; }
+
+ private:
+  // The message for an empty playlist or missing files; false when it was shown.
+  bool CheckPlaylist(const CompilationPlaylist& playlist);
+  // A path under destination named after base that no folder has yet: base, base1, base2, ...
+  std::string UniqueFolderPath(const std::string& destination, const std::string& base);
+  bool EnoughSpace(const std::string& folder, std::int64_t totalSize);
+  CompilationResult CopyInto(const std::string& folder, const std::vector<std::string>& sources);
+
+  UserDialogs& dialogs_;
+  platform::FileSystem& fs_;
+  std::string lastDestination_;
+};

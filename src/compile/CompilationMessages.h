@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// The messages of "Create MP3 Compilation". "\r\n" is the message box's line break.
+
+inline constexpr char kEmptyPlaylistMessage[] =
+    "MP3 Playlist is empty!\r\nAdd MP3s to playlist first,\r\n"
+    "and then click on Create MP3 Compilation...";
+inline constexpr char kCannotCreateFolderMessage[] = "Cannot create folder.";
+inline constexpr char kCancelledMessage[] = "Cancelled by User.";
+// The instruction of the destination folder dialog.
+inline constexpr char kSelectDestinationTitle[] = "Select a destination folder";
+
+// At most this many names are listed in a message; the rest are counted.
+inline constexpr std::size_t kMaxListedFiles = 20;
+
+// The playlist names files that do not exist.
+std::string MissingFilesCompilationMessage(int missing);
+// drive: where space is lacking (the new folder's path here: there are no drive letters).
+std::string NotEnoughSpaceMessage(const std::string& drive, std::int64_t totalSize);
+std::string CompilationSuccessMessage(const std::string& folder);
+// Every other file arrived in folder; these (source paths) did not.
+std::string FilesNotCopiedMessage(const std::string& folder,
+                                  const std::vector<std::string>& notCopied);
+// Cancelled after some files could not be copied: those are named too.
+std::string CancelledMessage(const std::vector<std::string>& notCopied);

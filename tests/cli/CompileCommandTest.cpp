@@ -1,0 +1,125 @@
+#include "cli/CompileCommand.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <sstream>
+#include <string>
+
+#include "cli/SongloomCli.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TempDir.h"
+
+namespace {
+
+namespace stdfs = std::filesystem;
+
+class CompileCommandTest : public ::testing::Test {
+ protected:
+  // Two tracks of 100 bytes next to the playlist "lists/Road Trip.m3u", one in a subfolder.
+  std::string WritePlaylist(const std::string& lines = "a.mp3\r\nsub/b.mp3\r\n") {
+    dir.write("lists/a.mp3", std::string(100, 'a'));
+    dir.write("lists/sub/b.mp3", std::string(100, 'b'));
+    return dir.write("lists/Road Trip.m3u", "#EXTM3U\r\n" + lines);
+  }
+
+  TempDir dir;
+  std::string dest = dir.mkdir("dest");
+  std::string folder = dest + "/Road Trip";
+};
+
+TEST_F(CompileCommandTest, PrintsEachCopyAndThenTheFolder) {
+  const std::string list = WritePlaylist();
+  std::ostringstream out, err;
+  EXPECT_EQ(RunSongloomCli({"compile", list, dest}, out, err), 0);
+  EXPECT_EQ(out.str(), folder + "\n");
+  EXPECT_EQ(err.str(), folder + "/1 a.mp3\n" + folder + "/2 b.mp3\n" +
+                           "MP3 Compilation was successfully created in the following folder:\n" +
+                           folder +
+                           "\nNow you can burn it on CD/DVD using your favorite burning software\n"
+                           "(e.g. Nero), or copy it to your portable MP3 player or memory card.\n"
+                           "Enjoy listening your compilation!\n");
+  EXPECT_EQ(ReadFileBytes(folder + "/2 b.mp3"), std::string(100, 'b'));
+}
+
+TEST_F(CompileCommandTest, EveryFailureIsToldAndExitsWith1) {
+  struct Case {
+    std::string what;
+    std::string lines = "a.mp3\r\nsub/b.mp3\r\n";
+    std::int64_t freeSpace = -1;
+    std::int64_t copyFailsAt = -1;
+    bool fileInTheWay = false;
+    std::string err;
+  };
+  const std::string a = dir.file("lists/a.mp3");
+  const Case cases[] = {
+      {.what = "empty",
+       .lines = "",
+       .err = "MP3 Playlist is empty!\nAdd MP3s to playlist first,\n"
+              "and then click on Create MP3 Compilation...\n"},
+      {.what = "missing",
+       .lines = "a.mp3\r\ngone.mp3\r\nsub/b.mp3\r\nalso gone.mp3\r\n",
+       .err = "There are 2 missing MP3 files in your playlist.\nPlease, remove the missing files "
+              "from playlist,\nand then click on Create MP3 Compilation...\n"},
+      {.what = "no space",
+       .freeSpace = 199,
+       .err = "There is not enough disk space to create a compilation.\nPlease, select another "
+              "drive, or free up a space on drive " +
+              folder + "\nThere must be at least 0.19 KB of free space.\n"},
+      {.what = "folder", .fileInTheWay = true, .err = "Cannot create folder.\n"},
+      {.what = "copy",
+       .copyFailsAt = 0,
+       .err = folder + "/2 b.mp3\nMP3 Compilation was created in the following folder:\n" +
+              folder + "\nbut these files could not be copied:\n" + a + "\n"},
+  };
+  for (const Case& c : cases) {
+    std::error_code ec;
+    stdfs::remove_all(dest, ec);
+    dir.mkdir("dest");
+    if (c.fileInTheWay) dir.write("dest/Road Trip", "in the way");
+    const std::string list = WritePlaylist(c.lines);
+    FaultyFileSystem fs;
+    fs.freeSpaceOverride = c.freeSpace;
+    fs.copyFailsAtCall = c.copyFailsAt;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunCompileCommand(list, dest, out, err, fs), 1) << c.what;
+    EXPECT_EQ(out.str(), "") << c.what;
+    EXPECT_EQ(err.str(), c.err) << c.what;
+  }
+}
+
+TEST_F(CompileCommandTest, APlaylistThatCannotBeReadIsTold) {
+  std::ostringstream out, err;
+  EXPECT_EQ(RunCompileCommand(dir.file("none.m3u"), dest, out, err), 1);
+  EXPECT_EQ(err.str(), "songloom-cli: no such file: " + dir.file("none.m3u") + "\n");
+  FaultyFileSystem fs;
+  fs.failRead = true;
+  const std::string list = WritePlaylist();
+  std::ostringstream out2, err2;
+  EXPECT_EQ(RunCompileCommand(list, dest, out2, err2, fs), 1);
+  EXPECT_EQ(err2.str(), "songloom-cli: Cannot read file \"" + list + "\".\n");
+  EXPECT_TRUE(stdfs::is_empty(dest));
+}
+
+TEST_F(CompileCommandTest, ExecutableCompilesTwiceWithoutOverwriting) {
+  const std::string list = WritePlaylist();
+  const std::string command =
+      std::string(SONGLOOM_CLI_PATH) + " compile '" + list + "' '" + dest + "/' 2>/dev/null";
+  for (const std::string& expected : {folder, folder + "1"}) {
+    FILE* pipe = ::popen(command.c_str(), "r");
+    ASSERT_NE(pipe, nullptr);
+    std::string output;
+    char buffer[4096];
+    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
+      output.append(buffer, n);
+    const int status = ::pclose(pipe);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(output, expected + "\n");
+    EXPECT_EQ(ReadFileBytes(expected + "/1 a.mp3"), std::string(100, 'a'));
+  }
+}
+
+}  // namespace

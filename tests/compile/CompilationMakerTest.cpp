@@ -1,0 +1,227 @@
+#include "compile/CompilationMaker.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "compile/CompilationMessages.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+namespace {
+
+namespace stdfs = std::filesystem;
+
+std::vector<std::string> Listing(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : stdfs::directory_iterator(folder))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+class CompilationMakerTest : public ::testing::Test {
+ protected:
+  // count source files "src/1.mp3" … of 100 bytes each.
+  CompilationPlaylist Playlist(int count, const std::string& name = "") {
+    CompilationPlaylist playlist;
+    playlist.empty = false;
+    playlist.name = name;
+    for (int i = 1; i <= count; ++i) {
+      playlist.sources.push_back(dir.write("src/" + std::to_string(i) + ".mp3", std::string(100, 'x')));
+      playlist.totalSize += 100;
+    }
+    return playlist;
+  }
+
+  CompilationResult Make(const CompilationPlaylist& playlist, const std::string& destination) {
+    dialogs.willChooseFolder(destination);
+    return maker.Make(playlist);
+  }
+
+  std::vector<std::string> Messages() const {
+    std::vector<std::string> texts = dialogs.texts(DialogKind::Inform);
+    for (const std::string& text : dialogs.texts(DialogKind::Error)) texts.push_back(text);
+    return texts;
+  }
+
+  TempDir dir;
+  std::string dest = dir.mkdir("dest");
+  FaultyFileSystem fs;
+  ScriptedDialogs dialogs;
+  CompilationMaker maker{dialogs, fs};
+};
+
+TEST_F(CompilationMakerTest, CreatesANewFolderOfNumberedCopies) {
+  const CompilationResult result = Make(Playlist(3), dest);
+
+  EXPECT_EQ(result.outcome, CompilationOutcome::Created);
+  EXPECT_EQ(result.folder, dest + "/Untitled");
+  EXPECT_EQ(Listing(dest), std::vector<std::string>{"Untitled"});
+  EXPECT_EQ(Listing(result.folder), (std::vector<std::string>{"1 1.mp3", "2 2.mp3", "3 3.mp3"}));
+  ASSERT_EQ(dialogs.shown().size(), 2u);
+  EXPECT_EQ(dialogs.shown()[0].kind, DialogKind::Folder);
+  EXPECT_EQ(dialogs.shown()[0].text, "Select a destination folder");
+  EXPECT_EQ(dialogs.shown()[0].initial, "");
+  EXPECT_EQ(Messages(), std::vector<std::string>{CompilationSuccessMessage(dest + "/Untitled")});
+}
+
+TEST_F(CompilationMakerTest, PrefixesHaveTheDigitsOfTheTrackCount) {
+  struct Case {
+    int count;
+    std::string first, last;
+  };
+  for (const Case& c : {Case{9, "1 1.mp3", "9 9.mp3"}, Case{10, "01 1.mp3", "10 10.mp3"},
+                        Case{150, "001 1.mp3", "150 150.mp3"}}) {
+    TempDir target;
+    const CompilationResult result = Make(Playlist(c.count), target.path());
+    const std::vector<std::string> names = Listing(result.folder);
+    ASSERT_EQ(names.size(), static_cast<std::size_t>(c.count));
+    EXPECT_EQ(names.front(), c.first);
+    EXPECT_EQ(names.back(), c.last);
+  }
+}
+
+TEST_F(CompilationMakerTest, FolderNameIsNotTakenYet) {
+  struct Case {
+    std::vector<std::string> folders, files;
+    CompilationOutcome outcome;
+    std::string created;
+  };
+  const Case cases[] = {
+      {{}, {}, CompilationOutcome::Created, "Untitled"},
+      {{"Untitled", "Untitled1"}, {}, CompilationOutcome::Created, "Untitled2"},
+      {{"Untitled", "Untitled2"}, {}, CompilationOutcome::Created, "Untitled1"},
+      // Only folders count: a file of the name makes the creation fail, and stays as it was.
+      {{}, {"Untitled"}, CompilationOutcome::CannotCreateFolder, ""},
+      {{"Untitled"}, {"Untitled1"}, CompilationOutcome::CannotCreateFolder, ""},
+  };
+  for (const Case& c : cases) {
+    TempDir target;
+    for (const std::string& folder : c.folders) target.mkdir(folder);
+    for (const std::string& file : c.files) target.write(file, "keep");
+    ScriptedDialogs local;
+    CompilationMaker fresh(local, fs);
+    local.willChooseFolder(target.path());
+    const CompilationResult result = fresh.Make(Playlist(2));
+    EXPECT_EQ(result.outcome, c.outcome) << c.created;
+    if (c.outcome == CompilationOutcome::Created) {
+      EXPECT_EQ(result.folder, target.path() + "/" + c.created);
+      EXPECT_EQ(Listing(result.folder).size(), 2u);
+    } else {
+      EXPECT_EQ(local.texts(DialogKind::Inform), std::vector<std::string>{"Cannot create folder."});
+      EXPECT_EQ(Listing(target.path()).size(), c.folders.size() + c.files.size());
+      for (const std::string& file : c.files) EXPECT_EQ(ReadFileBytes(target.file(file)), "keep");
+    }
+  }
+}
+
+TEST_F(CompilationMakerTest, AFailingCreationIsReported) {
+  fs.failCreateDirectory = true;
+  const CompilationResult result = Make(Playlist(1), dest);
+  EXPECT_EQ(result.outcome, CompilationOutcome::CannotCreateFolder);
+  EXPECT_EQ(Messages(), std::vector<std::string>{"Cannot create folder."});
+  EXPECT_TRUE(Listing(dest).empty());
+}
+
+TEST_F(CompilationMakerTest, FolderNameComesFromThePlaylistName) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"/x/Road Trip.m3u", "Road Trip"}, {"My Mix", "My Mix"}, {"", "Untitled"}};
+  for (const auto& [name, folder] : cases)
+    EXPECT_EQ(Make(Playlist(1, name), dest).folder, dest + "/" + folder) << name;
+}
+
+TEST_F(CompilationMakerTest, ADestinationEndingInASlashGetsNoSecondOne) {
+  const CompilationResult result = Make(Playlist(1), dest + "/");
+  EXPECT_EQ(result.folder, dest + "/Untitled");
+  EXPECT_EQ(Messages(), std::vector<std::string>{CompilationSuccessMessage(dest + "/Untitled")});
+}
+
+TEST_F(CompilationMakerTest, FreeSpaceEqualToTheTotalIsEnough) {
+  struct Case {
+    std::int64_t free;
+    CompilationOutcome outcome;
+    std::size_t files;
+  };
+  for (const Case& c : {Case{300, CompilationOutcome::Created, 3},
+                        Case{299, CompilationOutcome::NotEnoughSpace, 0}}) {
+    TempDir target;
+    ScriptedDialogs local;
+    CompilationMaker fresh(local, fs);
+    fs.freeSpaceOverride = c.free;
+    local.willChooseFolder(target.path());
+    const CompilationResult result = fresh.Make(Playlist(3));
+    EXPECT_EQ(result.outcome, c.outcome) << c.free;
+    // The new folder stays, empty, when the space is lacking.
+    EXPECT_EQ(Listing(target.path()), std::vector<std::string>{"Untitled"});
+    EXPECT_EQ(Listing(target.path() + "/Untitled").size(), c.files);
+    if (c.outcome == CompilationOutcome::NotEnoughSpace) {
+      EXPECT_EQ(local.texts(DialogKind::Inform),
+                std::vector<std::string>{NotEnoughSpaceMessage(target.path() + "/Untitled", 300)});
+      EXPECT_TRUE(local.copyProgress().empty());
+    }
+  }
+}
+
+TEST_F(CompilationMakerTest, CancelDuringTheThirdOfTenFilesKeepsThree) {
+  dialogs.willCancelCopyAfter(3);
+  const CompilationResult result = Make(Playlist(10), dest);
+  EXPECT_EQ(result.outcome, CompilationOutcome::Cancelled);
+  EXPECT_EQ(Listing(result.folder), (std::vector<std::string>{"01 1.mp3", "02 2.mp3", "03 3.mp3"}));
+  EXPECT_EQ(Messages(), std::vector<std::string>{"Cancelled by User."});
+}
+
+TEST_F(CompilationMakerTest, AFileThatCouldNotBeCopiedIsNamedInsteadOfSuccess) {
+  const CompilationPlaylist playlist = Playlist(3);
+  fs.copyFailsAtCall = 1;
+  const CompilationResult result = Make(playlist, dest);
+  EXPECT_EQ(result.outcome, CompilationOutcome::FilesNotCopied);
+  EXPECT_EQ(result.notCopied, std::vector<std::string>{playlist.sources[1]});
+  EXPECT_TRUE(dialogs.texts(DialogKind::Inform).empty());
+  EXPECT_EQ(dialogs.texts(DialogKind::Error),
+            std::vector<std::string>{FilesNotCopiedMessage(dest + "/Untitled", {playlist.sources[1]})});
+  EXPECT_EQ(Listing(result.folder), (std::vector<std::string>{"1 1.mp3", "3 3.mp3"}));
+}
+
+TEST_F(CompilationMakerTest, EmptyOrMissingStopsBeforeTheFolderDialog) {
+  CompilationPlaylist empty;
+  CompilationPlaylist missing = Playlist(2);
+  missing.missing = 2;
+  EXPECT_EQ(maker.Make(empty).outcome, CompilationOutcome::EmptyPlaylist);
+  EXPECT_EQ(maker.Make(missing).outcome, CompilationOutcome::MissingFiles);
+  EXPECT_EQ(Messages(), (std::vector<std::string>{
+                            "MP3 Playlist is empty!\r\nAdd MP3s to playlist first,\r\nand then "
+                            "click on Create MP3 Compilation...",
+                            "There are 2 missing MP3 files in your playlist.\r\nPlease, remove "
+                            "the missing files from playlist,\r\nand then click on Create MP3 "
+                            "Compilation..."}));
+  EXPECT_EQ(dialogs.shown().size(), 2u);
+  EXPECT_TRUE(Listing(dest).empty());
+}
+
+TEST_F(CompilationMakerTest, CancelledFolderDialogDoesNothing) {
+  const CompilationResult result = Make(Playlist(2), "");
+  EXPECT_EQ(result.outcome, CompilationOutcome::NoDestination);
+  EXPECT_EQ(dialogs.shown().size(), 1u);
+  EXPECT_TRUE(Listing(dest).empty());
+}
+
+TEST_F(CompilationMakerTest, ASecondRunGetsASuffixAndStartsAtTheLastFolder) {
+  const CompilationPlaylist playlist = Playlist(2);
+  EXPECT_EQ(Make(playlist, dest).folder, dest + "/Untitled");
+  Make(playlist, "");  // cancelled: the last folder stays
+  EXPECT_EQ(Make(playlist, dest).folder, dest + "/Untitled1");
+  EXPECT_EQ(Listing(dest), (std::vector<std::string>{"Untitled", "Untitled1"}));
+  EXPECT_EQ(Listing(dest + "/Untitled1"), (std::vector<std::string>{"1 1.mp3", "2 2.mp3"}));
+  std::vector<std::string> starts;
+  for (const ShownDialog& shown : dialogs.shown())
+    if (shown.kind == DialogKind::Folder) starts.push_back(shown.initial);
+  EXPECT_EQ(starts, (std::vector<std::string>{"", dest, dest}));
+  EXPECT_EQ(maker.lastDestination(), dest);
+}
+
+}  // namespace
