@@ -21,18 +21,9 @@
 
 namespace {
 
-QLabel* InfoLabel(const QString& text) {
-  auto* label = new QLabel(text);
-  label->setFont(TahomaFont(8));
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::white);
-  label->setPalette(palette);
-  return label;
-}
-
 // A clickable label panel of the view switch: grey, with white text.
 QLabel* LabelPanel(const QString& text) {
-  QLabel* label = InfoLabel(text);
+  QLabel* label = WhiteLabel(text);
   PaintWith(label, colours::kGreyLabel);
   label->setContentsMargins(4, 0, 4, 0);
   label->setFixedHeight(16);
@@ -126,7 +117,7 @@ QWidget* BrowserPanel::buildLibraryPage(TrackTables& tables) {
   auto* bar = new QHBoxLayout(pnlSearch);
   bar->setContentsMargins(6, 2, 6, 2);
   bar->setSpacing(6);
-  bar->addWidget(InfoLabel(QStringLiteral("Search:")));
+  bar->addWidget(WhiteLabel(QStringLiteral("Search:")));
   edtSearch = new QLineEdit;
   edtSearch->setFixedWidth(201);
   edtSearch->setFrame(false);
@@ -157,7 +148,7 @@ GradientPanel* BrowserPanel::buildInfoBar() {
   auto* row = new QHBoxLayout(info);
   row->setContentsMargins(6, 0, 5, 0);
   row->setSpacing(4);
-  row->addWidget(InfoLabel(QStringLiteral("View as:")));
+  row->addWidget(WhiteLabel(QStringLiteral("View as:")));
   rbtFolder = new QRadioButton;
   rbtFolder->setChecked(true);
   pnlFolder = LabelPanel(QStringLiteral("Folder Tree"));
@@ -169,7 +160,7 @@ GradientPanel* BrowserPanel::buildInfoBar() {
   row->addWidget(rbtLibrary);
   row->addWidget(pnlLibrary);
   row->addStretch(1);
-  lblInfo = InfoLabel(QStringLiteral("Total:"));
+  lblInfo = WhiteLabel(QStringLiteral("Total:"));
   lblInfo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   row->addWidget(lblInfo);
   return info;

@@ -42,3 +42,12 @@ QWidget* ColourPanel(int colour, QWidget* parent) {
   PaintWith(panel, colour);
   return panel;
 }
+
+QLabel* WhiteLabel(const QString& text) {
+  auto* label = new QLabel(text);
+  label->setFont(TahomaFont(8));
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::white);
+  label->setPalette(palette);
+  return label;
+}

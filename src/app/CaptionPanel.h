@@ -23,3 +23,5 @@ class CaptionPanel : public QLabel {
 // A plain panel painted in its own colour, never with a themed background.
 QWidget* ColourPanel(int colour, QWidget* parent = nullptr);
 void PaintWith(QWidget* widget, int colour);
+// A label in Tahoma 8 pt, white, as on the info bars.
+QLabel* WhiteLabel(const QString& text);

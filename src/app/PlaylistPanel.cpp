@@ -20,15 +20,6 @@ const char* const kHelpText =
     "\r\n\r\nRight-click on Browser or Playlist to open a menu.\r\n\r\n"
     "Click on Create Comp to create an MP3 Compilation.";
 
-QLabel* WhiteLabel(const QString& text) {
-  auto* label = new QLabel(text);
-  label->setFont(TahomaFont(8));
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::white);
-  label->setPalette(palette);
-  return label;
-}
-
 }  // namespace
 
 PlaylistPanel::PlaylistPanel(TrackTables& tables, QWidget* parent) : QWidget(parent) {

@@ -139,7 +139,8 @@ void TrackGridModel::modelReset() { endResetModel(); }
 void TrackGridModel::columnsChanged() { emit columnsRearranged(); }
 
 void TrackGridModel::selectionChanged() {
-  if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+  // A repaint, not dataChanged: that would also reset an open cell editor's text.
+  emit repaintNeeded();
   emit gridSelectionChanged();
 }
 

@@ -34,6 +34,8 @@ class TrackGridModel : public QAbstractTableModel, private TrackGridObserver {
   QMimeData* mimeData(const QModelIndexList& indexes) const override;
 
  signals:
+  // Colours or the selection changed: every visible cell paints anew.
+  void repaintNeeded();
   void columnsRearranged();
   void gridSelectionChanged();
   void gridCurrentChanged();

@@ -62,6 +62,7 @@ TrackGridView::TrackGridView(TrackGrid& grid, QWidget* parent)
     if (!syncingColumns_) model_->grid().setColumnWidth(col, width);
   });
 
+  connect(model_, &TrackGridModel::repaintNeeded, viewport(), qOverload<>(&QWidget::update));
   connect(model_, &TrackGridModel::columnsRearranged, this, &TrackGridView::syncColumns);
   connect(model_, &QAbstractItemModel::modelReset, this, &TrackGridView::syncColumns);
   connect(model_, &TrackGridModel::gridAppearanceChanged, this, &TrackGridView::syncAppearance);
@@ -127,6 +128,10 @@ void TrackGridView::syncEditor() {
     QTableView::closeEditor(editor_, QAbstractItemDelegate::NoHint);
     setFocus();
   }
+}
+
+void TrackGridView::commitEditor() {
+  if (state() == QAbstractItemView::EditingState && editor_) commitData(editor_);
 }
 
 bool TrackGridView::TrackingDelegate::eventFilter(QObject* object, QEvent* event) {
@@ -264,7 +269,7 @@ void TrackGridView::startRowDrag() {
 }
 
 void TrackGridView::dragEnterEvent(QDragEnterEvent* event) {
-  if (CarriesTrackRows(event->mimeData()) && qobject_cast<TrackGridView*>(event->source()))
+  if (CarriesTrackRows(event->mimeData()))
     event->acceptProposedAction();
   else
     event->ignore();
@@ -279,14 +284,14 @@ void TrackGridView::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void TrackGridView::dropEvent(QDropEvent* event) {
-  auto* source = qobject_cast<TrackGridView*>(event->source());
+  // Only our grids make this kind of drag; what moves is the active grid's selection.
   const int row = gridRowAt(event->position().toPoint());
-  if (!source || row < 1) {
+  if (!CarriesTrackRows(event->mimeData()) || row < 1) {
     event->ignore();
     return;
   }
   event->acceptProposedAction();
-  emit rowsDropped(source, row);
+  emit rowsDropped(row);
 }
 
 void TrackGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {

@@ -24,6 +24,8 @@ class TrackGridView : public QTableView {
   // Grid row (1-based) under a viewport point, or -1.
   int gridRowAt(const QPoint& viewportPos) const;
   void setDropTarget(bool on);
+  // Puts the text of an open cell editor into the cell.
+  void commitEditor();
 
  signals:
   // Any mouse press on the view or its header (before selection changes).
@@ -38,8 +40,8 @@ class TrackGridView : public QTableView {
   void enterPressed();
   void escapePressed();
   void doubleClickedRow(int row);
-  // Rows of a track grid (source) were dropped on data row `row` of this grid.
-  void rowsDropped(TrackGridView* source, int row);
+  // Rows of a track grid were dropped on data row `row` of this grid.
+  void rowsDropped(int row);
   // The in-place editor committed or closed.
   void editorClosed();
 

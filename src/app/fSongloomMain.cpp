@@ -11,6 +11,7 @@
 #include <QStackedWidget>
 #include <QStyle>
 #include <QTimer>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "app/BrowserPanel.h"
@@ -106,7 +107,8 @@ void TfrmSongloomMain::createActions() {
   PlaylistEditor& ed = core_->editor();
   PlaylistDocument& doc = core_->document();
   auto add = [this](const char* name, const char* caption, int shortcut, auto command) {
-    actions_->add(name, QString::fromUtf8(caption), shortcut, [this, command] { run(command); });
+    actions_->add(name, QString::fromUtf8(caption), shortcut,
+                  [this, command] { runAction(command); });
   };
   add("actSelectAll", "Select All", 16449, [this] { core_->actSelectAllExecute(); });
   add("actAppendItem", "Append Selected Item(s) to Playlist", 16397,
@@ -132,6 +134,10 @@ void TfrmSongloomMain::createActions() {
   add("actEditTrackName", "Edit Track Name...", 16453, [&ed] { ed.actEditTrackNameExecute(); });
   add("actRandomizeOrder", "Randomize Order", 16466, [&ed] { ed.actRandomizeOrderExecute(); });
   add("actReverseOrder", "Reverse Order", 16470, [&ed] { ed.actReverseOrderExecute(); });
+  add("actCreateMP3Comp", "Create MP3 Compilation...", 16451,
+      [this] { core_->compilation().CreateMP3Compilation(); });
+  connect(player_->btnCreateMP3Comp, &QToolButton::clicked, this,
+          [this] { runAction([this] { core_->compilation().CreateMP3Compilation(); }); });
 }
 
 void TfrmSongloomMain::connectGrid(TrackGridView* view, bool playlistSide) {
@@ -291,12 +297,19 @@ void TfrmSongloomMain::showBrowserPage() {
   browser_->rbtLibrary->setChecked(core_->libraryViewShown());
 }
 
+void TfrmSongloomMain::endTrackNameEditing() {
+  PlaylistEditor& ed = core_->editor();
+  if (!ed.editingTrackName()) return;
+  playlist_->grdPlaylist->commitEditor();
+  run([&] { ed.EndTrackNameEditing(); });
+}
+
 void TfrmSongloomMain::gridEscape() {
   PlaylistEditor& ed = core_->editor();
   if (ed.editingTrackName()) run([&] { ed.EndTrackNameEditing(); });
 }
 
-void TfrmSongloomMain::dropOnPlaylist(TrackGridView*, int row) {
+void TfrmSongloomMain::dropOnPlaylist(int row) {
   // After the drag has ended: adding opens its own dialog, which must not run
   // inside the platform's drop handling.
   QTimer::singleShot(0, this, [this, row] { run([&] { core_->adder().grdPlaylistOleDrop(row); }); });

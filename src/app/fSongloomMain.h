@@ -56,10 +56,18 @@ class TfrmSongloomMain : public QWidget {
     command();
     refreshLabels();
   }
+  // An action: a track name being edited is finished first, with its text kept,
+  // so no command changes the playlist under an open editor.
+  template <typename F>
+  void runAction(F&& command) {
+    endTrackNameEditing();
+    run(command);
+  }
+  void endTrackNameEditing();
   void playlistRowPressed(bool wasSelected, bool ctrl);
   void gridEnter(bool playlistSide);
   void gridEscape();
-  void dropOnPlaylist(TrackGridView* source, int row);
+  void dropOnPlaylist(int row);
   void connectFolderBrowser();
   void browserRowPressed(bool wasSelected, bool ctrl);
   // Runs the 5 ms listing timer exactly while the folder browser wants it.

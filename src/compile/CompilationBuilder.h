@@ -12,8 +12,8 @@
 class CompilationBuilder {
  public:
   // Files go through the tables' file system.
-  CompilationBuilder(TrackTables& tables, PlaylistEditor& editor,
-                     const PlaylistDocument& document, UserDialogs& dialogs);
+  CompilationBuilder(TrackTables& tables, PlaylistEditor& editor, const PlaylistDocument& document,
+                     UserDialogs& dialogs);
   CompilationBuilder(const CompilationBuilder&) = delete;
   CompilationBuilder& operator=(const CompilationBuilder&) = delete;
 

@@ -1,5 +1,7 @@
 #include "compile/CompilationMaker.h"
 
+#include <utility>
+
 #include "compile/CompilationMessages.h"
 #include "compile/CompilationNames.h"
 #include "compile/CopyFiles.h"
@@ -10,8 +12,8 @@ CompilationMaker::CompilationMaker(UserDialogs& dialogs, platform::FileSystem& f
 CompilationResult CompilationMaker::Make(const CompilationPlaylist& playlist) {
   CompilationResult result;
   if (!CheckPlaylist(playlist)) {
-    result.outcome = playlist.empty ? CompilationOutcome::EmptyPlaylist
-                                    : CompilationOutcome::MissingFiles;
+    result.outcome =
+        playlist.empty ? CompilationOutcome::EmptyPlaylist : CompilationOutcome::MissingFiles;
     return result;
   }
   const std::string destination = dialogs_.chooseFolder(kSelectDestinationTitle, lastDestination_);
@@ -70,9 +72,8 @@ bool CompilationMaker::EnoughSpace(const std::string& folder, std::int64_t total
 CompilationResult CompilationMaker::CopyInto(const std::string& folder,
                                              const std::vector<std::string>& sources) {
   CopyOutcome copied;
-  const bool cancelled = dialogs_.showCopyProgress([&](CopyProgressView& view) {
-    copied = CopyFiles(sources, folder, view, dialogs_, fs_);
-  });
+  const bool cancelled = dialogs_.showCopyProgress(
+      [&](CopyProgressView& view) { copied = CopyFiles(sources, folder, view, dialogs_, fs_); });
   if (!cancelled) {
     // A view that closed before the loop got through must not pass for a finished copy.
     for (std::size_t i = static_cast<std::size_t>(copied.processed); i < sources.size(); ++i)
@@ -80,19 +81,24 @@ CompilationResult CompilationMaker::CopyInto(const std::string& folder,
   }
   CompilationResult result;
   result.folder = folder;
-  result.notCopied = copied.notCopied;
-  if (cancelled) {
+  result.notCopied = std::move(copied.notCopied);
+  if (cancelled)
     result.outcome = CompilationOutcome::Cancelled;
-    if (copied.notCopied.empty())
-      dialogs_.inform(kCancelledMessage);
-    else
-      dialogs_.error(CancelledMessage(copied.notCopied));
-  } else if (!copied.notCopied.empty()) {
+  else if (!result.notCopied.empty())
     result.outcome = CompilationOutcome::FilesNotCopied;
-    dialogs_.error(FilesNotCopiedMessage(folder, copied.notCopied));
-  } else {
+  else
     result.outcome = CompilationOutcome::Created;
-    dialogs_.inform(CompilationSuccessMessage(folder));
-  }
+  ReportCopy(result);
   return result;
+}
+
+void CompilationMaker::ReportCopy(const CompilationResult& result) {
+  if (result.outcome == CompilationOutcome::Created)
+    dialogs_.inform(CompilationSuccessMessage(result.folder));
+  else if (result.outcome == CompilationOutcome::FilesNotCopied)
+    dialogs_.error(FilesNotCopiedMessage(result.folder, result.notCopied));
+  else if (result.notCopied.empty())
+    dialogs_.inform(kCancelledMessage);
+  else
+    dialogs_.error(CancelledMessage(result.notCopied));
 }

@@ -56,6 +56,8 @@ class CompilationMaker {
   std::string UniqueFolderPath(const std::string& destination, const std::string& base);
   bool EnoughSpace(const std::string& folder, std::int64_t totalSize);
   CompilationResult CopyInto(const std::string& folder, const std::vector<std::string>& sources);
+  // The last message: success, the files not copied, or the cancellation.
+  void ReportCopy(const CompilationResult& result);
 
   UserDialogs& dialogs_;
   platform::FileSystem& fs_;

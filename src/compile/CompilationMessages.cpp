@@ -42,6 +42,6 @@ std::string FilesNotCopiedMessage(const std::string& folder,
 
 std::string CancelledMessage(const std::vector<std::string>& notCopied) {
   if (notCopied.empty()) return kCancelledMessage;
-  return std::string(kCancelledMessage) + "\r\nThese files could not be copied:" +
-         FileList(notCopied);
+  return std::string(kCancelledMessage) +
+         "\r\nThese files could not be copied:" + FileList(notCopied);
 }

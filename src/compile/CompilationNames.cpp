@@ -1,16 +1,10 @@
 #include "compile/CompilationNames.h"
 
 #include "tracks/PathParts.h"
-
-namespace {
-
-constexpr char kUntitled[] = "Untitled";
-
-}  // namespace
+#include "tracks/PlaylistDocument.h"
 
 std::string CompilationBaseName(const std::string& playlistName) {
-  return playlistName.empty() ? std::string(kUntitled)
-                              : RemoveExtension(FileNamePart(playlistName));
+  return PlaylistBaseName(playlistName);
 }
 
 std::string CompilationFolderPath(const std::string& destination, const std::string& baseName) {

@@ -176,13 +176,16 @@ class LocalFileSystem final : public FileSystem {
     const ScopedFd in{::open(from.c_str(), O_RDONLY | O_CLOEXEC)};
     struct stat st {}, target {};
     if (in.fd < 0 || ::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
-    ScopedFd out{::open(to.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600)};
+    const mode_t mode = st.st_mode & 07777;
+    ScopedFd out{::open(to.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, mode)};
     if (out.fd < 0 || ::fstat(out.fd, &target) != 0) return false;
-    // Truncating only after this check keeps a copy onto itself from emptying the source.
-    if ((target.st_dev == st.st_dev && target.st_ino == st.st_ino) || ::ftruncate(out.fd, 0) != 0)
-      return false;
+    // Truncating only after this check keeps a copy onto itself from emptying the source. A new
+    // file is not truncated at all: on ext4 that would force its blocks out to the disk at
+    // close, and a compilation of many files would wait for the disk.
+    if (target.st_dev == st.st_dev && target.st_ino == st.st_ino) return false;
+    if (target.st_size != 0 && ::ftruncate(out.fd, 0) != 0) return false;
     if (!CopyContents(in.fd, out.fd)) return false;
-    ::fchmod(out.fd, st.st_mode & 07777);
+    if ((target.st_mode & 07777) != mode) ::fchmod(out.fd, mode);
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
     ::futimens(out.fd, times);
     return ::close(std::exchange(out.fd, -1)) == 0;

@@ -160,10 +160,13 @@ void PlaylistDocument::EditPlaylistName() {
   UpdatePlaylistCaption();
 }
 
+std::string PlaylistBaseName(const std::string& playlistName) {
+  return playlistName.empty() ? std::string(kUntitled)
+                              : RemoveExtension(FileNamePart(playlistName));
+}
+
 void PlaylistDocument::UpdatePlaylistCaption() {
-  caption_ =
-      kCaptionPrefix + (playlistName_.empty() ? std::string(kUntitled)
-                                              : RemoveExtension(FileNamePart(playlistName_)));
+  caption_ = kCaptionPrefix + PlaylistBaseName(playlistName_);
 }
 
 // --- autosave --------------------------------------------------------------------------------

@@ -7,6 +7,10 @@
 #include "tracks/TrackTable.h"
 #include "tracks/UserDialogs.h"
 
+// The name the caption shows for a playlist name: its file name without folder and
+// extension, or "Untitled" when there is none.
+std::string PlaylistBaseName(const std::string& playlistName);
+
 // The playlist as a document: its name and caption, New, Open, Save and Edit Playlist Name,
 // the question about saving changes, and the autosave playlist written at close and read at
 // start. Files go through the tables' file system.

@@ -1,6 +1,7 @@
 #include "tracks/PlaylistEditor.h"
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -255,10 +256,13 @@ void PlaylistEditor::MoveSelected(MoveMode mode, int target) {
   Renumber();
 }
 
+// The moves of Reverse and Randomize are played on row numbers first and applied to the
+// grid in one step, so a long playlist is reordered without a move (and a repaint) per row.
 void PlaylistEditor::ReverseOrder() {
   TrackGrid& grid = playlist();
-  const int rows = grid.dataRowCount();
-  for (int i = 2; i <= rows; ++i) grid.moveRow(rows, i - 1);
+  std::vector<int> order(static_cast<std::size_t>(grid.dataRowCount()));
+  std::iota(order.rbegin(), order.rend(), 1);  // the last row first
+  grid.permuteRows(order);
   Renumber();
 }
 
@@ -266,8 +270,17 @@ void PlaylistEditor::RandomizeOrder() {
   if (!dialogs_.askYesNo(kRandomizeQuestion)) return;
   TrackGrid& grid = playlist();
   const int rows = grid.dataRowCount();
+  std::vector<int> order(static_cast<std::size_t>(rows));
+  std::iota(order.begin(), order.end(), 1);
   random_.MrngSeed(ticks_());
-  for (int i = 1; i < rows; ++i) grid.moveRow(1, random_.MrngRange(i, rows + 1));
+  for (int i = 1; i < rows; ++i) {
+    // Row 1 moves to a position from i to the last.
+    const int target = random_.MrngRange(i, rows + 1);
+    const int first = order.front();
+    order.erase(order.begin());
+    order.insert(order.begin() + (target - 1), first);
+  }
+  grid.permuteRows(order);
   Renumber();
 }
 

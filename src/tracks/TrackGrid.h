@@ -127,6 +127,9 @@ class TrackGrid {
   void removeRows(std::vector<int> rows);
   // List move of one data row: it is taken out at `from` and put back so that it is at `to`.
   void moveRow(int from, int to);
+  // Puts the data rows in a new order at once: order[i] is the row that becomes row i + 1.
+  // Ignored unless order holds every data row exactly once. One layout change is reported.
+  void permuteRows(const std::vector<int>& order);
   // Empties every cell and colour of a data row; its selection stays.
   void blankRow(int row);
 

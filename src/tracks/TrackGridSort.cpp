@@ -214,6 +214,16 @@ void TrackGrid::sortRows(const std::vector<int>& keys) {
   applyOrder(order);
 }
 
+void TrackGrid::permuteRows(const std::vector<int>& order) {
+  if (static_cast<int>(order.size()) != dataRowCount()) return;
+  std::vector<bool> seen(rows_.size(), false);
+  for (int row : order) {
+    if (!isDataRow(row) || seen[Index(row)]) return;
+    seen[Index(row)] = true;
+  }
+  applyOrder(order);
+}
+
 // order[i] is the old row that becomes row i + 1.
 void TrackGrid::applyOrder(const std::vector<int>& order) {
   bool unchanged = true;

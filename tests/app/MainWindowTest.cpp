@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <QToolButton>
 
 #include "app/BrowserPanel.h"
 #include "app/CaptionPanel.h"
+#include "app/PlayerBar.h"
 #include "app/Colours.h"
 #include "app/PlaylistPanel.h"
 #include "app/TrackGridView.h"
@@ -123,6 +125,35 @@ TEST_F(MainWindowTest, ShortcutsReachThePlaylistCommands) {
   QTest::keyClick(view, Qt::Key_Delete);
   EXPECT_EQ(Names(*window), (std::vector<std::string>{"Track b", "Track c"}));
   EXPECT_TRUE(window->playlistPanel()->lblInfo2->text().startsWith("Total: 2 tracks"));
+}
+
+TEST_F(MainWindowTest, ACommandDuringEditingKeepsTheTypedName) {
+  const std::string m3u = writePlaylist();
+  auto window = openWindow();
+  ASSERT_TRUE(window->core().document().OpenPlaylist(m3u));
+  TrackGrid& grid = window->core().tables().grdPlaylist();
+  TrackGridView* view = window->playlistPanel()->grdPlaylist;
+  grid.clearSelection();
+  grid.selectRow(1);
+  grid.setCurrentRow(1);
+  view->setFocus();
+  QTest::keyClick(view, Qt::Key_E, Qt::ControlModifier);
+  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  ASSERT_NE(editor, nullptr);
+  editor->setText("Opening");
+  QTest::keyClick(editor, Qt::Key_Down, Qt::AltModifier);
+  EXPECT_FALSE(window->core().editor().editingTrackName());
+  EXPECT_EQ(Names(*window), (std::vector<std::string>{"Track b", "Opening", "Track c"}));
+}
+
+TEST_F(MainWindowTest, CreateCompOnAnEmptyPlaylistSaysSo) {
+  auto window = openWindow();
+  QTest::keyClick(window->playlistPanel()->grdPlaylist, Qt::Key_C, Qt::ControlModifier);
+  window->playerBar()->btnCreateMP3Comp->click();
+  const auto messages = dialogs_.texts(DialogKind::Inform);
+  ASSERT_EQ(messages.size(), 2u);
+  EXPECT_TRUE(messages[0].starts_with("MP3 Playlist is empty!")) << messages[0];
+  EXPECT_EQ(messages[1], messages[0]);
 }
 
 TEST_F(MainWindowTest, SplitterRefusesToSqueezeThePlaylistBelow300Pixels) {

@@ -71,8 +71,8 @@ TEST_F(CompileCommandTest, EveryFailureIsToldAndExitsWith1) {
       {.what = "folder", .fileInTheWay = true, .err = "Cannot create folder.\n"},
       {.what = "copy",
        .copyFailsAt = 0,
-       .err = folder + "/2 b.mp3\nMP3 Compilation was created in the following folder:\n" +
-              folder + "\nbut these files could not be copied:\n" + a + "\n"},
+       .err = folder + "/2 b.mp3\nMP3 Compilation was created in the following folder:\n" + folder +
+              "\nbut these files could not be copied:\n" + a + "\n"},
   };
   for (const Case& c : cases) {
     std::error_code ec;

@@ -32,7 +32,8 @@ class CompilationMakerTest : public ::testing::Test {
     playlist.empty = false;
     playlist.name = name;
     for (int i = 1; i <= count; ++i) {
-      playlist.sources.push_back(dir.write("src/" + std::to_string(i) + ".mp3", std::string(100, 'x')));
+      playlist.sources.push_back(
+          dir.write("src/" + std::to_string(i) + ".mp3", std::string(100, 'x')));
       playlist.totalSize += 100;
     }
     return playlist;
@@ -182,8 +183,8 @@ TEST_F(CompilationMakerTest, AFileThatCouldNotBeCopiedIsNamedInsteadOfSuccess) {
   EXPECT_EQ(result.outcome, CompilationOutcome::FilesNotCopied);
   EXPECT_EQ(result.notCopied, std::vector<std::string>{playlist.sources[1]});
   EXPECT_TRUE(dialogs.texts(DialogKind::Inform).empty());
-  EXPECT_EQ(dialogs.texts(DialogKind::Error),
-            std::vector<std::string>{FilesNotCopiedMessage(dest + "/Untitled", {playlist.sources[1]})});
+  EXPECT_EQ(dialogs.texts(DialogKind::Error), std::vector<std::string>{FilesNotCopiedMessage(
+                                                  dest + "/Untitled", {playlist.sources[1]})});
   EXPECT_EQ(Listing(result.folder), (std::vector<std::string>{"1 1.mp3", "3 3.mp3"}));
 }
 

@@ -29,18 +29,15 @@ TEST(CompilationNamesTest, TargetNamesArePaddedToTheDigitsOfTheCount) {
 }
 
 TEST(CompilationNamesTest, PrefixWidthIsTheNumberOfDigits) {
-  const std::pair<int, int> cases[] = {{1, 1}, {9, 1}, {10, 2}, {99, 2}, {100, 3}, {150, 3},
-                                       {1000, 4}};
+  const std::pair<int, int> cases[] = {{1, 1},   {9, 1},   {10, 2},  {99, 2},
+                                       {100, 3}, {150, 3}, {1000, 4}};
   for (const auto& [count, width] : cases) EXPECT_EQ(PrefixWidth(count), width) << count;
 }
 
 TEST(CompilationNamesTest, BaseNameFollowsThePlaylistCaption) {
   const std::pair<std::string, std::string> cases[] = {
-      {"", "Untitled"},
-      {"/x/Road Trip.m3u", "Road Trip"},
-      {"/x/lists.d/party", "party"},
-      {"My Mix", "My Mix"},
-      {"Mix.2024.m3u", "Mix.2024"},
+      {"", "Untitled"},     {"/x/Road Trip.m3u", "Road Trip"}, {"/x/lists.d/party", "party"},
+      {"My Mix", "My Mix"}, {"Mix.2024.m3u", "Mix.2024"},
   };
   for (const auto& [name, base] : cases) EXPECT_EQ(CompilationBaseName(name), base) << name;
 }

@@ -31,7 +31,8 @@ class CopyFilesTest : public ::testing::Test {
   std::vector<std::string> Sources(int count) {
     std::vector<std::string> paths;
     for (int i = 1; i <= count; ++i)
-      paths.push_back(dir.write("src/" + std::to_string(i) + ".mp3", "bytes of " + std::to_string(i)));
+      paths.push_back(
+          dir.write("src/" + std::to_string(i) + ".mp3", "bytes of " + std::to_string(i)));
     return paths;
   }
 
@@ -63,8 +64,8 @@ TEST_F(CopyFilesTest, CopiesEveryFileInOrderAndShowsEachStep) {
   EXPECT_EQ(shown.range, 3);
   EXPECT_EQ(shown.position, 3);
   EXPECT_EQ(shown.labels, (std::vector<std::string>{"1 1.mp3", "2 2.mp3", "3 3.mp3"}));
-  EXPECT_EQ(shown.copied, (std::vector<std::string>{dest + "/1 1.mp3", dest + "/2 2.mp3",
-                                                    dest + "/3 3.mp3"}));
+  EXPECT_EQ(shown.copied,
+            (std::vector<std::string>{dest + "/1 1.mp3", dest + "/2 2.mp3", dest + "/3 3.mp3"}));
   EXPECT_EQ(dialogs.processEventsCalls(), 3);
 }
 

@@ -221,6 +221,7 @@ TEST_F(TrackGridTest, SelectedRowsTravelWithTheirRows) {
        {"b", "d"}},
       {"move a selected row", [](TrackGrid& g) { g.moveRow(4, 1); }, {"d", "b"}},
       {"move across", [](TrackGrid& g) { g.moveRow(1, 5); }, {"b", "d"}},
+      {"permute", [](TrackGrid& g) { g.permuteRows({5, 4, 3, 2, 1}); }, {"d", "b"}},
       {"sort descending",
        [](TrackGrid& g) {
          g.setSortDirection(SortDirection::Descending);
@@ -498,6 +499,22 @@ TEST_F(TrackGridTest, RemovedObserverHearsNothing) {
   grid.removeObserver(&log);
   grid.addRow();
   EXPECT_TRUE(log.calls.empty());
+}
+
+TEST_F(TrackGridTest, PermuteRowsTakesOnlyAWholePermutationInOneLayoutChange) {
+  Letters(4);
+  RecordingObserver observer;
+  grid.addObserver(&observer);
+  for (const std::vector<int>& bad : {std::vector<int>{1, 2, 3}, {1, 2, 2, 4}, {0, 1, 2, 3},
+                                      {1, 2, 3, 5}}) {
+    grid.permuteRows(bad);
+  }
+  EXPECT_TRUE(observer.calls.empty());
+  EXPECT_EQ(Column(grid, 0), (Strings{"a", "b", "c", "d"}));
+  grid.permuteRows({3, 1, 4, 2});
+  EXPECT_EQ(Column(grid, 0), (Strings{"c", "a", "d", "b"}));
+  EXPECT_EQ(observer.calls, (Strings{"aboutLayout", "layout"}));
+  grid.removeObserver(&observer);
 }
 
 }  // namespace

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "app/BrowserPanel.h"
+#include "app/PlaylistPanel.h"
+#include "app/TrackGridModel.h"
+#include "app/TrackGridView.h"
+#include "app/fSongloomMain.h"
+#include "browser/fPLItems.h"
+#include "support/Mp3Builder.h"
+#include "support/ScriptedDialogs.h"
+#include "support/TempDir.h"
+
+namespace {
+
+class BrowserWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const std::string audio = Mp3Frames(MpegFrame{}, 20);
+    for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) dir_.write(name, audio);
+    dir_.write("mix.m3u", "#EXTM3U\r\na.mp3\r\nb.mp3\r\nmissing.mp3\r\n");
+    window_ = std::make_unique<TfrmSongloomMain>(dir_.file("autosave.m3u"), &dialogs_);
+    window_->resize(1200, 700);
+    window_->show();
+    QApplication::setActiveWindow(window_.get());
+  }
+
+  // Lists the folder as a tree selection does, through the refresh timer.
+  void listFolder() {
+    core().browser().lstFoldersChange(dir_.path());
+    window_->refreshLabels();
+    for (int i = 0; i < 200 && !core().browser().listingIdle(); ++i) QTest::qWait(5);
+    QTest::qWait(20);
+  }
+
+  int browserRowOf(const std::string& name) {
+    TrackGrid& grid = core().tables().grdBrowser();
+    for (int row = 1; row < grid.rowCount(); ++row)
+      if (grid.cell(row, 0) == name) return row;
+    return -1;
+  }
+
+  MainWindowCore& core() { return window_->core(); }
+
+  TempDir dir_;
+  ScriptedDialogs dialogs_;
+  std::unique_ptr<TfrmSongloomMain> window_;
+};
+
+TEST_F(BrowserWindowTest, ATreeSelectionListsTheFolderWithItsTotals) {
+  listFolder();
+  TrackGrid& grid = core().tables().grdBrowser();
+  ASSERT_EQ(grid.dataRowCount(), 4);
+  EXPECT_EQ(grid.cell(1, 0), "a.mp3");
+  EXPECT_EQ(grid.cell(4, 0), "mix.m3u");
+  EXPECT_TRUE(window_->browser()->lblInfo->text().startsWith("Total: 3 MP3s"));
+  const QModelIndex first = window_->browser()->grdBrowser->model()->index(0, 0);
+  EXPECT_FALSE(first.data(Qt::DecorationRole).isNull());
+}
+
+TEST_F(BrowserWindowTest, BrowserRowsDroppedOnThePlaylistAreAppended) {
+  listFolder();
+  TrackGridView* browser = window_->browser()->grdBrowser;
+  const int b = browserRowOf("b.mp3");
+  QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
+                    browser->visualRect(browser->model()->index(b - 1, 0)).center());
+  ASSERT_TRUE(core().tables().grdBrowser().isSelected(b));
+
+  TrackGridView* playlist = window_->playlistPanel()->grdPlaylist;
+  QMimeData mime;
+  mime.setData(QString::fromLatin1(kTrackRowsMimeType), QByteArray());
+  const QPointF at = playlist->visualRect(playlist->model()->index(0, 1)).center();
+  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, {});
+  QApplication::sendEvent(playlist->viewport(), &enter);
+  QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+  QApplication::sendEvent(playlist->viewport(), &drop);
+  QTest::qWait(20);
+
+  TrackGrid& rows = core().tables().grdPlaylist();
+  ASSERT_EQ(rows.dataRowCount(), 1);
+  EXPECT_EQ(core().tables().RowPath(rows, 1), dir_.file("b.mp3"));
+  EXPECT_FALSE(window_->playlistPanel()->pnlHelp->isVisible());
+}
+
+TEST_F(BrowserWindowTest, EnterOnAPlaylistFileShowsItsItems) {
+  listFolder();
+  TrackGridView* browser = window_->browser()->grdBrowser;
+  const int mix = browserRowOf("mix.m3u");
+  QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
+                    browser->visualRect(browser->model()->index(mix - 1, 0)).center());
+  QTest::keyClick(browser, Qt::Key_Return);
+  ASSERT_EQ(dialogs_.playlistItems().size(), 1u);
+  const ShownPlaylistItems& shown = dialogs_.playlistItems().front();
+  ASSERT_EQ(shown.cells.size(), 3u);  // the header and the two entries that exist
+  EXPECT_TRUE(shown.totals.starts_with("Total: 2 tracks")) << shown.totals;
+}
+
+TEST_F(BrowserWindowTest, TheViewerShowsTheGridItWasGiven) {
+  TrackTables& tables = core().tables();
+  TrackGrid grid;
+  grid.setColumnCount(tables.grdPlaylist().columnCount());
+  for (int col = 0; col < grid.columnCount(); ++col)
+    grid.setHeader(col, tables.grdPlaylist().header(col));
+  tables.FillRowFromItem(grid, 1, "Intro|" + dir_.file("a.mp3"));
+
+  QString shownName;
+  QString shownTotals;
+  QTimer::singleShot(0, [&] {
+    auto* viewer = qobject_cast<TfrmPLItems*>(QApplication::activeModalWidget());
+    if (!viewer) return;
+    shownName = viewer->grdPLItems->model()->index(0, 1).data().toString();
+    shownTotals = viewer->lblInfo->text();
+    viewer->btnOK->click();
+  });
+  QtUserDialogs qt(window_.get());
+  qt.showPlaylistItems(grid, "Total: 1 tracks | 00:00 | 8.14 KB");
+  EXPECT_EQ(shownName, "Intro");
+  EXPECT_EQ(shownTotals, "Total: 1 tracks | 00:00 | 8.14 KB");
+}
+
+}  // namespace
