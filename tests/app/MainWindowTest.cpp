@@ -43,6 +43,19 @@ class MainWindowTest : public ::testing::Test {
     return dir_.write("party.m3u", m3u);
   }
 
+  // The three tracks in the playlist, the first selected and the grid focused.
+  std::unique_ptr<TfrmSongloomMain> openWithFirstRowSelected() {
+    const std::string m3u = writePlaylist();
+    auto window = openWindow();
+    EXPECT_TRUE(window->core().document().OpenPlaylist(m3u));
+    TrackGrid& grid = window->core().tables().grdPlaylist();
+    grid.clearSelection();
+    grid.selectRow(1);
+    grid.setCurrentRow(1);
+    window->playlistPanel()->grdPlaylist->setFocus();
+    return window;
+  }
+
   static std::vector<std::string> Names(TfrmSongloomMain& window) {
     TrackGrid& grid = window.core().tables().grdPlaylist();
     std::vector<std::string> names;
@@ -94,15 +107,9 @@ TEST_F(MainWindowTest, ClosingAnEmptyPlaylistWritesOnlyTheHeader) {
 }
 
 TEST_F(MainWindowTest, ShortcutsReachThePlaylistCommands) {
-  const std::string m3u = writePlaylist();
-  auto window = openWindow();
-  ASSERT_TRUE(window->core().document().OpenPlaylist(m3u));
+  auto window = openWithFirstRowSelected();
   TrackGrid& grid = window->core().tables().grdPlaylist();
   TrackGridView* view = window->playlistPanel()->grdPlaylist;
-  grid.clearSelection();
-  grid.selectRow(1);
-  grid.setCurrentRow(1);
-  view->setFocus();
 
   QTest::keyClick(view, Qt::Key_Down, Qt::AltModifier);
   EXPECT_EQ(Names(*window), (std::vector<std::string>{"Track b", "Track a", "Track c"}));
@@ -128,15 +135,8 @@ TEST_F(MainWindowTest, ShortcutsReachThePlaylistCommands) {
 }
 
 TEST_F(MainWindowTest, ACommandDuringEditingKeepsTheTypedName) {
-  const std::string m3u = writePlaylist();
-  auto window = openWindow();
-  ASSERT_TRUE(window->core().document().OpenPlaylist(m3u));
-  TrackGrid& grid = window->core().tables().grdPlaylist();
+  auto window = openWithFirstRowSelected();
   TrackGridView* view = window->playlistPanel()->grdPlaylist;
-  grid.clearSelection();
-  grid.selectRow(1);
-  grid.setCurrentRow(1);
-  view->setFocus();
   QTest::keyClick(view, Qt::Key_E, Qt::ControlModifier);
   auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
   ASSERT_NE(editor, nullptr);

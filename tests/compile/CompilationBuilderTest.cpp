@@ -14,14 +14,6 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-std::vector<std::string> Listing(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : stdfs::directory_iterator(folder))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 // The window's playlist turned into a compilation.
 class CompilationBuilderTest : public PlaylistFixture {
  protected:
@@ -51,7 +43,7 @@ TEST_F(CompilationBuilderTest, MissingFilesAreCountedAndMarkedButKept) {
   EXPECT_EQ(playlist.rowCount(), 4);
   EXPECT_EQ(playlist.rowTextColour(1), kRed);
   EXPECT_EQ(playlist.rowTextColour(3), kRed);
-  EXPECT_TRUE(Listing(dest).empty());
+  EXPECT_TRUE(SortedFolderNames(dest).empty());
 }
 
 TEST_F(CompilationBuilderTest, CopiesThePlaylistIntoAFolderNamedAfterIt) {
@@ -64,7 +56,7 @@ TEST_F(CompilationBuilderTest, CopiesThePlaylistIntoAFolderNamedAfterIt) {
 
   EXPECT_EQ(result.outcome, CompilationOutcome::Created);
   EXPECT_EQ(result.folder, dest + "/Road Trip");
-  EXPECT_EQ(Listing(result.folder), (std::vector<std::string>{"1 1.mp3", "2 2.mp3"}));
+  EXPECT_EQ(SortedFolderNames(result.folder), (std::vector<std::string>{"1 1.mp3", "2 2.mp3"}));
   EXPECT_EQ(ReadFileBytes(result.folder + "/2 2.mp3"), ReadFileBytes(paths[1]));
   EXPECT_EQ(dialogs.texts(DialogKind::Inform),
             std::vector<std::string>{CompilationSuccessMessage(dest + "/Road Trip")});
@@ -87,7 +79,7 @@ TEST_F(CompilationBuilderTest, FreeSpaceIsComparedWithTheRecountedTotal) {
   }
   EXPECT_EQ(dialogs.texts(DialogKind::Inform).front(),
             NotEnoughSpaceMessage(dest + "/Untitled", total));
-  EXPECT_EQ(Listing(dest + "/Untitled1").size(), 2u);
+  EXPECT_EQ(SortedFolderNames(dest + "/Untitled1").size(), 2u);
 }
 
 TEST_F(CompilationBuilderTest, TheCheckRefillsRowsEvenWhenTheDialogIsCancelled) {
@@ -96,7 +88,7 @@ TEST_F(CompilationBuilderTest, TheCheckRefillsRowsEvenWhenTheDialogIsCancelled) 
   dialogs.willChooseFolder("");
   EXPECT_EQ(builder.CreateMP3Compilation().outcome, CompilationOutcome::NoDestination);
   EXPECT_EQ(TrackNames(), std::vector<std::string>{"1"});
-  EXPECT_TRUE(Listing(dest).empty());
+  EXPECT_TRUE(SortedFolderNames(dest).empty());
   EXPECT_TRUE(dialogs.texts(DialogKind::Inform).empty());
 }
 

@@ -14,16 +14,6 @@
 
 namespace {
 
-namespace stdfs = std::filesystem;
-
-std::vector<std::string> Listing(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : stdfs::directory_iterator(folder))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 class CompilationMakerTest : public ::testing::Test {
  protected:
   // count source files "src/1.mp3" … of 100 bytes each.
@@ -62,8 +52,8 @@ TEST_F(CompilationMakerTest, CreatesANewFolderOfNumberedCopies) {
 
   EXPECT_EQ(result.outcome, CompilationOutcome::Created);
   EXPECT_EQ(result.folder, dest + "/Untitled");
-  EXPECT_EQ(Listing(dest), std::vector<std::string>{"Untitled"});
-  EXPECT_EQ(Listing(result.folder), (std::vector<std::string>{"1 1.mp3", "2 2.mp3", "3 3.mp3"}));
+  EXPECT_EQ(SortedFolderNames(dest), std::vector<std::string>{"Untitled"});
+  EXPECT_EQ(SortedFolderNames(result.folder), (std::vector<std::string>{"1 1.mp3", "2 2.mp3", "3 3.mp3"}));
   ASSERT_EQ(dialogs.shown().size(), 2u);
   EXPECT_EQ(dialogs.shown()[0].kind, DialogKind::Folder);
   EXPECT_EQ(dialogs.shown()[0].text, "Select a destination folder");
@@ -80,7 +70,7 @@ TEST_F(CompilationMakerTest, PrefixesHaveTheDigitsOfTheTrackCount) {
                         Case{150, "001 1.mp3", "150 150.mp3"}}) {
     TempDir target;
     const CompilationResult result = Make(Playlist(c.count), target.path());
-    const std::vector<std::string> names = Listing(result.folder);
+    const std::vector<std::string> names = SortedFolderNames(result.folder);
     ASSERT_EQ(names.size(), static_cast<std::size_t>(c.count));
     EXPECT_EQ(names.front(), c.first);
     EXPECT_EQ(names.back(), c.last);
@@ -112,10 +102,10 @@ TEST_F(CompilationMakerTest, FolderNameIsNotTakenYet) {
     EXPECT_EQ(result.outcome, c.outcome) << c.created;
     if (c.outcome == CompilationOutcome::Created) {
       EXPECT_EQ(result.folder, target.path() + "/" + c.created);
-      EXPECT_EQ(Listing(result.folder).size(), 2u);
+      EXPECT_EQ(SortedFolderNames(result.folder).size(), 2u);
     } else {
       EXPECT_EQ(local.texts(DialogKind::Inform), std::vector<std::string>{"Cannot create folder."});
-      EXPECT_EQ(Listing(target.path()).size(), c.folders.size() + c.files.size());
+      EXPECT_EQ(SortedFolderNames(target.path()).size(), c.folders.size() + c.files.size());
       for (const std::string& file : c.files) EXPECT_EQ(ReadFileBytes(target.file(file)), "keep");
     }
   }
@@ -126,7 +116,7 @@ TEST_F(CompilationMakerTest, AFailingCreationIsReported) {
   const CompilationResult result = Make(Playlist(1), dest);
   EXPECT_EQ(result.outcome, CompilationOutcome::CannotCreateFolder);
   EXPECT_EQ(Messages(), std::vector<std::string>{"Cannot create folder."});
-  EXPECT_TRUE(Listing(dest).empty());
+  EXPECT_TRUE(SortedFolderNames(dest).empty());
 }
 
 TEST_F(CompilationMakerTest, FolderNameComesFromThePlaylistName) {
@@ -158,8 +148,8 @@ TEST_F(CompilationMakerTest, FreeSpaceEqualToTheTotalIsEnough) {
     const CompilationResult result = fresh.Make(Playlist(3));
     EXPECT_EQ(result.outcome, c.outcome) << c.free;
     // The new folder stays, empty, when the space is lacking.
-    EXPECT_EQ(Listing(target.path()), std::vector<std::string>{"Untitled"});
-    EXPECT_EQ(Listing(target.path() + "/Untitled").size(), c.files);
+    EXPECT_EQ(SortedFolderNames(target.path()), std::vector<std::string>{"Untitled"});
+    EXPECT_EQ(SortedFolderNames(target.path() + "/Untitled").size(), c.files);
     if (c.outcome == CompilationOutcome::NotEnoughSpace) {
       EXPECT_EQ(local.texts(DialogKind::Inform),
                 std::vector<std::string>{NotEnoughSpaceMessage(target.path() + "/Untitled", 300)});
@@ -172,7 +162,7 @@ TEST_F(CompilationMakerTest, CancelDuringTheThirdOfTenFilesKeepsThree) {
   dialogs.willCancelCopyAfter(3);
   const CompilationResult result = Make(Playlist(10), dest);
   EXPECT_EQ(result.outcome, CompilationOutcome::Cancelled);
-  EXPECT_EQ(Listing(result.folder), (std::vector<std::string>{"01 1.mp3", "02 2.mp3", "03 3.mp3"}));
+  EXPECT_EQ(SortedFolderNames(result.folder), (std::vector<std::string>{"01 1.mp3", "02 2.mp3", "03 3.mp3"}));
   EXPECT_EQ(Messages(), std::vector<std::string>{"Cancelled by User."});
 }
 
@@ -185,7 +175,7 @@ TEST_F(CompilationMakerTest, AFileThatCouldNotBeCopiedIsNamedInsteadOfSuccess) {
   EXPECT_TRUE(dialogs.texts(DialogKind::Inform).empty());
   EXPECT_EQ(dialogs.texts(DialogKind::Error), std::vector<std::string>{FilesNotCopiedMessage(
                                                   dest + "/Untitled", {playlist.sources[1]})});
-  EXPECT_EQ(Listing(result.folder), (std::vector<std::string>{"1 1.mp3", "3 3.mp3"}));
+  EXPECT_EQ(SortedFolderNames(result.folder), (std::vector<std::string>{"1 1.mp3", "3 3.mp3"}));
 }
 
 TEST_F(CompilationMakerTest, EmptyOrMissingStopsBeforeTheFolderDialog) {
@@ -201,14 +191,14 @@ TEST_F(CompilationMakerTest, EmptyOrMissingStopsBeforeTheFolderDialog) {
                             "the missing files from playlist,\r\nand then click on Create MP3 "
                             "Compilation..."}));
   EXPECT_EQ(dialogs.shown().size(), 2u);
-  EXPECT_TRUE(Listing(dest).empty());
+  EXPECT_TRUE(SortedFolderNames(dest).empty());
 }
 
 TEST_F(CompilationMakerTest, CancelledFolderDialogDoesNothing) {
   const CompilationResult result = Make(Playlist(2), "");
   EXPECT_EQ(result.outcome, CompilationOutcome::NoDestination);
   EXPECT_EQ(dialogs.shown().size(), 1u);
-  EXPECT_TRUE(Listing(dest).empty());
+  EXPECT_TRUE(SortedFolderNames(dest).empty());
 }
 
 TEST_F(CompilationMakerTest, ASecondRunGetsASuffixAndStartsAtTheLastFolder) {
@@ -216,8 +206,8 @@ TEST_F(CompilationMakerTest, ASecondRunGetsASuffixAndStartsAtTheLastFolder) {
   EXPECT_EQ(Make(playlist, dest).folder, dest + "/Untitled");
   Make(playlist, "");  // cancelled: the last folder stays
   EXPECT_EQ(Make(playlist, dest).folder, dest + "/Untitled1");
-  EXPECT_EQ(Listing(dest), (std::vector<std::string>{"Untitled", "Untitled1"}));
-  EXPECT_EQ(Listing(dest + "/Untitled1"), (std::vector<std::string>{"1 1.mp3", "2 2.mp3"}));
+  EXPECT_EQ(SortedFolderNames(dest), (std::vector<std::string>{"Untitled", "Untitled1"}));
+  EXPECT_EQ(SortedFolderNames(dest + "/Untitled1"), (std::vector<std::string>{"1 1.mp3", "2 2.mp3"}));
   std::vector<std::string> starts;
   for (const ShownDialog& shown : dialogs.shown())
     if (shown.kind == DialogKind::Folder) starts.push_back(shown.initial);

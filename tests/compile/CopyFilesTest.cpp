@@ -16,15 +16,6 @@ namespace {
 
 namespace stdfs = std::filesystem;
 
-// The names in a folder, sorted.
-std::vector<std::string> Listing(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : stdfs::directory_iterator(folder))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
 class CopyFilesTest : public ::testing::Test {
  protected:
   // Source files "src/1.mp3" … holding their own name as bytes.
@@ -57,7 +48,7 @@ TEST_F(CopyFilesTest, CopiesEveryFileInOrderAndShowsEachStep) {
   EXPECT_EQ(outcome.processed, 3);
   EXPECT_TRUE(outcome.notCopied.empty());
   EXPECT_FALSE(cancelled);
-  EXPECT_EQ(Listing(dest), (std::vector<std::string>{"1 1.mp3", "2 2.mp3", "3 3.mp3"}));
+  EXPECT_EQ(SortedFolderNames(dest), (std::vector<std::string>{"1 1.mp3", "2 2.mp3", "3 3.mp3"}));
   EXPECT_EQ(ReadFileBytes(dest + "/2 2.mp3"), "bytes of 2");
   ASSERT_EQ(dialogs.copyProgress().size(), 1u);
   const ShownCopyProgress& shown = dialogs.copyProgress()[0];
@@ -80,7 +71,7 @@ TEST_F(CopyFilesTest, CancelFinishesTheCurrentFileAndKeepsTheCopies) {
     const CopyOutcome outcome = Copy(Sources(10));
     EXPECT_TRUE(cancelled) << c.cancelAfter;
     EXPECT_EQ(outcome.processed, c.copied);
-    EXPECT_EQ(Listing(dest).size(), static_cast<std::size_t>(c.copied));
+    EXPECT_EQ(SortedFolderNames(dest).size(), static_cast<std::size_t>(c.copied));
     EXPECT_EQ(dialogs.copyProgress().back().labels.size(), static_cast<std::size_t>(c.copied));
   }
 }
@@ -91,7 +82,7 @@ TEST_F(CopyFilesTest, AFailedCopyIsNotedAndTheLoopGoesOn) {
   const CopyOutcome outcome = Copy(sources);
   EXPECT_EQ(outcome.processed, 3);
   EXPECT_EQ(outcome.notCopied, std::vector<std::string>{sources[1]});
-  EXPECT_EQ(Listing(dest), (std::vector<std::string>{"1 1.mp3", "3 3.mp3"}));
+  EXPECT_EQ(SortedFolderNames(dest), (std::vector<std::string>{"1 1.mp3", "3 3.mp3"}));
   EXPECT_EQ(dialogs.copyProgress()[0].position, 3);
 }
 
@@ -114,7 +105,7 @@ TEST_F(CopyFilesTest, AHalfCopyIsRemoved) {
   dialogs.showCopyProgress(
       [&](CopyProgressView& view) { outcome = CopyFiles(sources, dest, view, dialogs, half); });
   EXPECT_EQ(outcome.notCopied, sources);
-  EXPECT_TRUE(Listing(dest).empty());
+  EXPECT_TRUE(SortedFolderNames(dest).empty());
 }
 
 TEST_F(CopyFilesTest, SameFileNamesFromTwoFoldersBothArrive) {

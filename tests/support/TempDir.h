@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A fresh folder of its own for one test, removed with everything in it at the end.
 class TempDir {
@@ -22,6 +23,9 @@ class TempDir {
  private:
   std::string path_;
 };
+
+// The names in a folder, sorted; empty when it cannot be read.
+std::vector<std::string> SortedFolderNames(const std::string& folder);
 
 // The whole content of a file; empty when it cannot be read.
 std::string ReadFileBytes(const std::string& path);
