@@ -85,17 +85,6 @@ bool CopyRest(platform::ReadFile& file, std::int64_t from, platform::WriteFile& 
   return true;
 }
 
-// Writes the new tag and the audio of `file` to `tempName`, flushed and closed.
-bool WriteTempFile(platform::FileSystem& fs, platform::ReadFile& file, const std::string& tempName,
-                   std::string_view tag, std::int64_t audioStart) {
-  auto out = fs.createFile(tempName);
-  if (!out) return false;
-  const bool written =
-      out->write(tag.data(), tag.size()) && CopyRest(file, audioStart, *out) && out->flush();
-  const bool closed = out->close();
-  return written && closed;
-}
-
 // The original, opened, with the new tag and where its audio starts.
 struct Replacement {
   std::unique_ptr<platform::ReadFile> file;
@@ -152,14 +141,11 @@ bool ReplaceID3v2Tag(platform::FileSystem& fs, const std::string& fileName,
   if (!fs.fileExists(fileName)) return false;
   auto replacement = PrepareReplacement(fs, fileName, texts);
   if (!replacement) return false;
-  const std::string tempName = fileName + "~";
-  bool replaced =
-      WriteTempFile(fs, *replacement->file, tempName, replacement->tag, replacement->audioStart);
-  replacement.reset();  // the original is closed before it is replaced
-  if (replaced) {
-    fs.copyPermissions(fileName, tempName);  // best effort: the content matters more
-    replaced = fs.rename(tempName, fileName);
-  }
-  if (!replaced) fs.remove(tempName);
-  return replaced;
+  // The new tag, then the audio of the original from where its old tag ended.
+  return platform::ReplaceFileAtomically(fs, fileName, "~", [&](platform::WriteFile& out) {
+    const bool written = out.write(replacement->tag.data(), replacement->tag.size()) &&
+                         CopyRest(*replacement->file, replacement->audioStart, out);
+    replacement.reset();  // the original is closed before it is replaced
+    return written;
+  });
 }

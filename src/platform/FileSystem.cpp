@@ -8,6 +8,23 @@ std::optional<FolderIdentity> FileSystem::folderIdentity(const std::string&) {
 
 bool FileSystem::directoryAccessRefused(const std::string&) { return false; }
 
+std::string FileSystem::linkTarget(const std::string& path) { return path; }
+
+bool ReplaceFileAtomically(FileSystem& fs, const std::string& path, const std::string& tempSuffix,
+                           const std::function<bool(WriteFile&)>& write) {
+  const std::string target = fs.linkTarget(path);
+  const std::string temp = target + tempSuffix;
+  bool ok = false;
+  if (auto file = fs.createFile(temp)) {
+    ok = write(*file) && file->flush();
+    ok = file->close() && ok;
+  }
+  if (ok && fs.fileExists(target)) fs.copyPermissions(target, temp);  // best effort
+  if (ok && fs.rename(temp, target)) return true;
+  fs.remove(temp);
+  return false;
+}
+
 bool readWholeFile(FileSystem& fs, const std::string& path, std::string& content) {
   content.clear();
   auto file = fs.openRead(path);

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -83,10 +84,20 @@ class FileSystem {
   virtual std::optional<FolderIdentity> folderIdentity(const std::string& path);
   // True when the platform refuses this user the folder's entries (no permission).
   virtual bool directoryAccessRefused(const std::string& path);
+  // The file a path finally names when it is a symbolic link (to an existing file); the path
+  // itself otherwise.
+  virtual std::string linkTarget(const std::string& path);
 };
 
 // The real file system of this machine. Stateless, so one shared instance.
 FileSystem& localFileSystem();
+
+// Writes a file anew in one step: `write` fills a temporary file (path + tempSuffix), which is
+// flushed, closed, given the old file's permissions and renamed over it. On any failure the old
+// file is untouched and the temporary file removed. A symbolic link stays a link: its target is
+// what gets replaced.
+bool ReplaceFileAtomically(FileSystem& fs, const std::string& path, const std::string& tempSuffix,
+                           const std::function<bool(WriteFile&)>& write);
 
 // Reads a whole file; false when it cannot be opened or read.
 bool readWholeFile(FileSystem& fs, const std::string& path, std::string& content);

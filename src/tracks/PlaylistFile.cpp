@@ -211,15 +211,9 @@ std::string ComposeM3U(const std::string& playlistPath, const std::vector<M3UEnt
 
 bool ReplaceFileContents(const std::string& path, std::string_view bytes,
                          platform::FileSystem& fs) {
-  const std::string temp = path + std::string(kTempSuffix);
-  auto file = fs.createFile(temp);
-  if (!file) return false;
-  bool ok = file->write(bytes.data(), bytes.size()) && file->flush();
-  ok = file->close() && ok;
-  if (ok && fs.fileExists(path)) fs.copyPermissions(path, temp);
-  if (ok && fs.rename(temp, path)) return true;
-  fs.remove(temp);
-  return false;
+  return platform::ReplaceFileAtomically(
+      fs, path, std::string(kTempSuffix),
+      [bytes](platform::WriteFile& file) { return file.write(bytes.data(), bytes.size()); });
 }
 
 std::string ReadErrorText(const std::string& path) { return "Cannot read file \"" + path + "\"."; }

@@ -95,4 +95,26 @@ TEST(LocalFileSystem, CopyReplacesTheTargetAndNeverEmptiesItsSource) {
   EXPECT_FALSE(fs().copyFile(dir.mkdir("folder"), dir.file("folder copy")));
 }
 
+TEST(LocalFileSystem, ReplacingThroughALinkKeepsTheLinkAndReplacesItsTarget) {
+  TempDir dir;
+  const auto target = dir.write("music/song.mp3", "old");
+  ASSERT_EQ(::symlink(target.c_str(), dir.file("link.mp3").c_str()), 0);
+  const auto write = [](platform::WriteFile& file) { return file.write("new", 3); };
+  ASSERT_TRUE(platform::ReplaceFileAtomically(fs(), dir.file("link.mp3"), "~", write));
+  struct stat st {};
+  ASSERT_EQ(::lstat(dir.file("link.mp3").c_str(), &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(ReadFileBytes(target), "new");
+  EXPECT_EQ(SortedFolderNames(dir.file("music")), std::vector<std::string>{"song.mp3"});
+}
+
+TEST(LocalFileSystem, AFailedReplaceLeavesTheFileAndNoTemporary) {
+  TempDir dir;
+  const auto path = dir.write("list.m3u", "old");
+  const auto fail = [](platform::WriteFile& file) { return file.write("partial", 7) && false; };
+  EXPECT_FALSE(platform::ReplaceFileAtomically(fs(), path, ".tmp", fail));
+  EXPECT_EQ(ReadFileBytes(path), "old");
+  EXPECT_EQ(SortedFolderNames(dir.path()), std::vector<std::string>{"list.m3u"});
+}
+
 }  // namespace

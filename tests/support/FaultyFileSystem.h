@@ -45,6 +45,7 @@ class FaultyFileSystem : public platform::FileSystem {
   bool listDirectory(const std::string& path, std::vector<platform::DirEntry>& entries) override;
   std::optional<platform::FolderIdentity> folderIdentity(const std::string& path) override;
   bool directoryAccessRefused(const std::string& path) override;
+  std::string linkTarget(const std::string& path) override { return real_.linkTarget(path); }
 
  private:
   platform::FileSystem& real_ = platform::localFileSystem();
