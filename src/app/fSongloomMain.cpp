@@ -148,9 +148,9 @@ void TfrmSongloomMain::connectGrid(TrackGridView* view, bool playlistSide) {
           [this, playlistSide](int, bool wasSelected, bool ctrl) {
             core_->setClickedRowWasSelected(wasSelected);
             if (playlistSide)
-              playlistRowPressed(wasSelected, ctrl);
+              playlistRowPressed(ctrl);
             else
-              browserRowPressed(wasSelected, ctrl);
+              browserRowPressed(ctrl);
           });
   connect(view, &TrackGridView::selectionStepped, this, [this, playlistSide] {
     if (playlistSide)
@@ -211,18 +211,18 @@ bool TfrmSongloomMain::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void TfrmSongloomMain::playlistRowPressed(bool wasSelected, bool ctrl) {
+void TfrmSongloomMain::playlistRowPressed(bool ctrl) {
   PlaylistEditor& ed = core_->editor();
   if (ctrl)
-    run([&] { ed.grdPlaylistRowDisjunctSelected(wasSelected); });
+    run([&] { ed.grdPlaylistRowDisjunctSelected(); });
   else
     run([&] { ed.grdPlaylistSelectionChanged(); });
 }
 
-void TfrmSongloomMain::browserRowPressed(bool wasSelected, bool ctrl) {
+void TfrmSongloomMain::browserRowPressed(bool ctrl) {
   FolderBrowser& browser = core_->browser();
   if (ctrl)
-    run([&] { browser.grdBrowserRowDisjunctSelected(wasSelected); });
+    run([&] { browser.grdBrowserRowDisjunctSelected(); });
   else
     run([&] { browser.grdBrowserSelectionChanged(); });
 }

@@ -64,12 +64,12 @@ class TfrmSongloomMain : public QWidget {
     run(command);
   }
   void endTrackNameEditing();
-  void playlistRowPressed(bool wasSelected, bool ctrl);
+  void playlistRowPressed(bool ctrl);
   void gridEnter(bool playlistSide);
   void gridEscape();
   void dropOnPlaylist(int row);
   void connectFolderBrowser();
-  void browserRowPressed(bool wasSelected, bool ctrl);
+  void browserRowPressed(bool ctrl);
   // Runs the 5 ms listing timer exactly while the folder browser wants it.
   void syncListingTimer();
   void listingTick();

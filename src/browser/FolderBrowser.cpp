@@ -179,6 +179,6 @@ void FolderBrowser::grdBrowserDblClick(int row) {
   if (!tables_.activeGrid().isEmpty()) OpenCurrentRow();
 }
 
-void FolderBrowser::grdBrowserRowDisjunctSelected(bool clickedRowWasSelected) {
-  if (clickedRowWasSelected) ShowBrowserTotals();
-}
+// Whether the row joined or left the selection, the totals line follows it: refreshing only
+// when a row left would leave the line describing a selection that no longer holds.
+void FolderBrowser::grdBrowserRowDisjunctSelected() { ShowBrowserTotals(); }

@@ -95,7 +95,7 @@ class FolderBrowser {
   // The selection of a browser-side grid changed.
   void grdBrowserSelectionChanged() { ShowBrowserTotals(); }
   // A Ctrl-click changed a single row's selection.
-  void grdBrowserRowDisjunctSelected(bool clickedRowWasSelected);
+  void grdBrowserRowDisjunctSelected();
 
  private:
   enum class PassEnd { Done, Cancelled, Failed };

@@ -79,9 +79,9 @@ void PlaylistEditor::actEditTrackNameExecute() {
 
 // --- grid events -----------------------------------------------------------------------------
 
-void PlaylistEditor::grdPlaylistRowDisjunctSelected(bool wasSelected) {
-  if (wasSelected) UpdatePlaylistTotals(false);
-}
+// Whether the row joined or left the selection, the totals line follows it: refreshing only
+// when a row left would leave the line describing a selection that no longer holds.
+void PlaylistEditor::grdPlaylistRowDisjunctSelected() { UpdatePlaylistTotals(false); }
 
 void PlaylistEditor::grdPlaylistCellChanging() { EndTrackNameEditing(); }
 

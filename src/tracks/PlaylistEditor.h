@@ -56,8 +56,8 @@ class PlaylistEditor {
   // --- grid events ---------------------------------------------------------------------------
   // The selected range changed.
   void grdPlaylistSelectionChanged() { UpdatePlaylistTotals(false); }
-  // A Ctrl+click toggled a row; wasSelected is the window's clicked-row flag.
-  void grdPlaylistRowDisjunctSelected(bool wasSelected);
+  // A Ctrl+click toggled a row.
+  void grdPlaylistRowDisjunctSelected();
   // The current cell is about to change: ends the editing of a track name.
   void grdPlaylistCellChanging();
   // The cell editor commits text: every text is accepted and stays in the cell.

@@ -47,13 +47,14 @@ TEST_F(PlaylistEditorTest, TotalsLineShowsTheWholePlaylistOrASelectionOfMp3Files
   }
 }
 
-TEST_F(PlaylistEditorTest, CtrlClickRefreshesTotalsOnlyWhenARowLeavesTheSelection) {
+TEST_F(PlaylistEditorTest, CtrlClickRefreshesTotalsWhetherARowJoinsOrLeaves) {
   FillTracks({60, 60, 60});
   Select({1, 2});
-  editor.grdPlaylistRowDisjunctSelected(false);
-  EXPECT_EQ(editor.lblInfo2(), "Total: 3 tracks | 03:00 | 2.75 MB");
-  editor.grdPlaylistRowDisjunctSelected(true);
+  editor.grdPlaylistRowDisjunctSelected();
   EXPECT_EQ(editor.lblInfo2(), "Selected: 2 tracks | 02:00 | 1.83 MB");
+  Select({1});
+  editor.grdPlaylistRowDisjunctSelected();
+  EXPECT_EQ(editor.lblInfo2(), "Total: 3 tracks | 03:00 | 2.75 MB");
 }
 
 TEST_F(PlaylistEditorTest, RemovingTheOnlyRowEmptiesThePlaylist) {
