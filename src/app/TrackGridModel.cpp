@@ -38,7 +38,8 @@ QVariant TrackGridModel::data(const QModelIndex& index, int role) const {
     case Qt::ForegroundRole: {
       const Colour own = grid_.cellTextColour(row, col) != kNoColour ? grid_.cellTextColour(row, col)
                                                                       : grid_.rowTextColour(row);
-      if (selected && own == kNoColour) return StoredColour(kSelectedText);
+      // Red (a missing file) stays readable on the selection; other colours would not.
+      if (selected && own != kRed) return StoredColour(kSelectedText);
       return StoredColour(grid_.effectiveTextColour(row, col));
     }
     case Qt::BackgroundRole:

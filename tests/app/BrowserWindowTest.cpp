@@ -47,6 +47,18 @@ class BrowserWindowTest : public ::testing::Test {
     return -1;
   }
 
+  // Drops dragged track rows on a model row of the view, as the platform's drag does.
+  static void dropOn(TrackGridView* view, int modelRow) {
+    QMimeData mime;
+    mime.setData(QString::fromLatin1(kTrackRowsMimeType), QByteArray());
+    const QPointF at = view->visualRect(view->model()->index(modelRow, 1)).center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(view->viewport(), &enter);
+    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(view->viewport(), &drop);
+    QTest::qWait(20);
+  }
+
   MainWindowCore& core() { return window_->core(); }
 
   TempDir dir_;
@@ -73,20 +85,26 @@ TEST_F(BrowserWindowTest, BrowserRowsDroppedOnThePlaylistAreAppended) {
                     browser->visualRect(browser->model()->index(b - 1, 0)).center());
   ASSERT_TRUE(core().tables().grdBrowser().isSelected(b));
 
-  TrackGridView* playlist = window_->playlistPanel()->grdPlaylist;
-  QMimeData mime;
-  mime.setData(QString::fromLatin1(kTrackRowsMimeType), QByteArray());
-  const QPointF at = playlist->visualRect(playlist->model()->index(0, 1)).center();
-  QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, {});
-  QApplication::sendEvent(playlist->viewport(), &enter);
-  QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-  QApplication::sendEvent(playlist->viewport(), &drop);
-  QTest::qWait(20);
+  dropOn(window_->playlistPanel()->grdPlaylist, 0);
 
   TrackGrid& rows = core().tables().grdPlaylist();
   ASSERT_EQ(rows.dataRowCount(), 1);
   EXPECT_EQ(core().tables().RowPath(rows, 1), dir_.file("b.mp3"));
   EXPECT_FALSE(window_->playlistPanel()->pnlHelp->isVisible());
+}
+
+TEST_F(BrowserWindowTest, RowsDraggedInsideThePlaylistMoveToTheDropRow) {
+  ASSERT_TRUE(core().document().OpenPlaylist(dir_.file("mix.m3u")));
+  window_->refreshLabels();
+  TrackGridView* playlist = window_->playlistPanel()->grdPlaylist;
+  QTest::mouseClick(playlist->viewport(), Qt::LeftButton, {},
+                    playlist->visualRect(playlist->model()->index(1, 1)).center());
+  ASSERT_TRUE(core().playlistSideActive());
+  dropOn(playlist, 0);
+  TrackTables& tables = core().tables();
+  EXPECT_EQ(tables.RowPath(tables.grdPlaylist(), 1), dir_.file("b.mp3"));
+  EXPECT_EQ(tables.RowPath(tables.grdPlaylist(), 2), dir_.file("a.mp3"));
+  EXPECT_EQ(tables.grdPlaylist().cell(1, 0), "1.");
 }
 
 TEST_F(BrowserWindowTest, EnterOnAPlaylistFileShowsItsItems) {
