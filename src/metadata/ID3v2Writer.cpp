@@ -6,6 +6,7 @@
 
 #include "metadata/ID3v2.h"
 #include "metadata/ID3v2Format.h"
+#include "metadata/ID3v2FrameDowngrade.h"
 #include "metadata/ID3v2FrameWalker.h"
 #include "metadata/TagByteSource.h"
 #include "metadata/TextCodec.h"
@@ -19,17 +20,6 @@ constexpr std::uint32_t kMaxBodySize = (1u << 28) - 1;  // four 7-bit groups
 constexpr std::size_t kMaxOldTagSize = 64u << 20;
 constexpr std::size_t kCopyChunk = 256u << 10;
 
-struct EncodedText {
-  char encoding;
-  std::string bytes;
-};
-
-EncodedText Encode(std::string_view utf8) {
-  std::string latin1;
-  if (Utf8ToLatin1(utf8, latin1)) return {'\0', std::move(latin1)};
-  return {'\1', "\xFF\xFE" + Utf8ToUtf16Le(utf8)};
-}
-
 std::string FramePayload(std::size_t slot, std::string_view text) {
   if (slot == kLinkSlot) {
     // Encoding 0, an empty description and the URL, which is Latin-1 by definition.
@@ -37,7 +27,7 @@ std::string FramePayload(std::size_t slot, std::string_view text) {
     Utf8ToLatin1(text, url);
     return std::string(2, '\0') + url;
   }
-  EncodedText encoded = Encode(text);
+  EncodedText encoded = EncodeId3v23Text(text);
   std::string payload(1, encoded.encoding);
   if (slot == kCommentSlot) {
     // Language, then an empty description in the text's encoding.
@@ -51,11 +41,36 @@ void AppendBigEndian32(std::string& out, std::uint32_t value) {
   for (int shift = 24; shift >= 0; shift -= 8) out += static_cast<char>((value >> shift) & 0xFF);
 }
 
-// The frames of the old version 2.3 tag that the new texts do not cover, as
-// they are (de-unsynchronised if the tag was); false when it cannot be read.
+// A version 2.3 frame: id, 32-bit size, flags 0.
+void AppendFrame(std::string& out, std::string_view id, std::string_view payload) {
+  out += id;
+  AppendBigEndian32(out, static_cast<std::uint32_t>(payload.size()));
+  out.append(2, '\0');  // flags
+  out += payload;
+}
+
+// A frame of an old version 2.4 tag as version 2.3 has it, unless it is
+// dropped. Frames with any format flag (compressed, encrypted, grouped, with a
+// data length or unsynchronised on their own) are dropped rather than decoded;
+// a tag unsynchronised as a whole is decoded frame by frame.
+void AppendFrame24As23(std::string& out, const id3v2::FrameHeader& frame,
+                       const id3v2::TagHeader& tag, std::string payload) {
+  if ((frame.flags & 0xFF) != 0) return;
+  if (id3v2::ContentOf(frame, tag).unsynchronised) {
+    auto* data = reinterpret_cast<std::uint8_t*>(payload.data());
+    payload.resize(id3v2::RemoveUnsynchronisation(data, payload.size()));
+  }
+  const auto converted = Payload24As23(frame.idText(), payload);
+  if (converted) AppendFrame(out, frame.idText(), *converted);
+}
+
+// The frames of the old tag that the new texts do not cover: those of a
+// version 2.3 tag as they are (de-unsynchronised if the tag was), those of a
+// version 2.4 tag converted to version 2.3 where they can be. A version 2.2 tag
+// keeps none: its ids and layouts differ too much. False when it cannot be read.
 bool KeptFrames(platform::ReadFile& file, const id3v2::TagHeader& tag, std::string& kept) {
   kept.clear();
-  if (tag.major != 3 || tag.tagSize == 0) return true;
+  if ((tag.major != 3 && tag.major != 4) || tag.tagSize == 0) return true;
   if (tag.tagSize > static_cast<std::int64_t>(kMaxOldTagSize)) return false;
   std::string bytes;
   if (!ReadTagIntoMemory(file, tag, kMaxOldTagSize, bytes)) return false;
@@ -67,8 +82,13 @@ bool KeptFrames(platform::ReadFile& file, const id3v2::TagHeader& tag, std::stri
   while (walker.Next(frame, offset)) {
     const std::int64_t length = static_cast<std::int64_t>(frame.headerSize) + frame.size;
     if (offset + length > end) break;  // cut off by the tag's end: not a frame to keep
-    if (id3v2::SlotOf(frame.idText(), 3) < 0) {
+    if (id3v2::SlotOf(frame.idText(), tag.major) >= 0) continue;  // written from the texts
+    if (tag.major == 3) {
       kept.append(bytes, static_cast<std::size_t>(offset), static_cast<std::size_t>(length));
+    } else {
+      AppendFrame24As23(kept, frame, tag,
+                        bytes.substr(static_cast<std::size_t>(offset) + frame.headerSize,
+                                     static_cast<std::size_t>(frame.size)));
     }
   }
   return true;
@@ -118,11 +138,7 @@ std::string BuildID3v2Frames(const ID3v2FrameTexts& texts) {
   std::string frames;
   for (std::size_t slot = 0; slot < texts.size(); ++slot) {
     if (texts[slot].empty()) continue;
-    const std::string payload = FramePayload(slot, texts[slot]);
-    frames += ID3v2FrameIds[slot];
-    AppendBigEndian32(frames, static_cast<std::uint32_t>(payload.size()));
-    frames.append(2, '\0');  // flags
-    frames += payload;
+    AppendFrame(frames, ID3v2FrameIds[slot], FramePayload(slot, texts[slot]));
   }
   return frames;
 }

@@ -23,8 +23,9 @@ std::string BuildID3v2Frames(const ID3v2FrameTexts& texts);
 std::optional<std::string> BuildID3v2Tag(std::string_view body);
 
 // Rewrites the file with a new tag made of the texts followed by the frames of
-// its old version 2.3 tag that the texts do not cover, then the audio after the
-// old tag. The file is replaced in one step: on any failure it keeps its old
-// content, the temporary file "<name>~" is removed and the result is false.
+// its old version 2.3 or 2.4 tag that the texts do not cover (2.4 frames
+// converted to 2.3 or dropped), then the audio after the old tag. The file is
+// replaced in one step: on any failure it keeps its old content, the temporary
+// file "<name>~" is removed and the result is false.
 bool ReplaceID3v2Tag(platform::FileSystem& fs, const std::string& fileName,
                      const ID3v2FrameTexts& texts);

@@ -155,15 +155,133 @@ TEST(ID3v2Writer, UnsynchronisedFramesAreKeptDecoded) {
 TEST(ID3v2Writer, OtherVersionsAndBrokenSizesAreReplacedOrPrecededWhole) {
   TempDir dir;
   const std::string newTag = Id3v2Tag(3, Text23("TIT2", "New"));
-  // A version 2.4 tag is replaced; its frames are not carried over.
+  // A version 2.4 tag is replaced; the frames it does not cover are carried over.
   const std::string v24 =
       Id3v2Tag(4, Id3v2Frame24("TIT2", "\x03Old"s) + Id3v2Frame24("PRIV", "x"), 0, 10);
   auto path = dir.write("v24.mp3", v24 + kAudio);
+  EXPECT_EQ(StoreChanged(path, [](TID3v2& t) { t.SetTitle("New"); }),
+            Id3v2Tag(3, Text23("TIT2", "New") + Id3v2Frame23("PRIV", "x")) + kAudio);
+  // A version 2.2 tag keeps none of its frames.
+  const std::string v22 = Id3v2Tag(2, Id3v2Frame22("TT2", "\0Old"s) + Id3v2Frame22("PIC", "x"));
+  path = dir.write("v22.mp3", v22 + kAudio);
   EXPECT_EQ(StoreChanged(path, [](TID3v2& t) { t.SetTitle("New"); }), newTag + kAudio);
   // A declared size past the end counts as no tag: the new tag goes in front.
   const std::string broken = "ID3\x03\0\0\0\0\x7F\x7F"s + Text23("TIT2", "Old") + kAudio;
   path = dir.write("broken.mp3", broken);
   EXPECT_EQ(StoreChanged(path, [](TID3v2& t) { t.SetTitle("New"); }), newTag + broken);
+}
+
+// A version 2.4 frame with encoding byte 3 (UTF-8) and the given bytes.
+std::string Utf8Frame24(std::string_view id, std::string_view utf8) {
+  return Id3v2Frame24(id, "\x03"s + std::string(utf8));
+}
+
+// Picture data that would be mangled by any text conversion.
+const std::string kPictureData = "\x89PNG\r\n\x1A\n\0\xFF\0\0\xFE"s + std::string(3000, '\xD8');
+
+struct Frame24Case {
+  const char* name;
+  std::string old24;   // a version 2.4 frame of the old tag
+  std::string kept23;  // the version 2.3 frame of the new tag; empty when dropped
+};
+
+TEST(ID3v2Writer, FramesOfAVersion24TagAreConvertedOrDropped) {
+  const std::vector<Frame24Case> cases = {
+      {"picture with an ASCII description in UTF-8 becomes Latin-1",
+       Id3v2Frame24("APIC", "\x03image/png\0\x03"s + "Cover\0"s + kPictureData),
+       Id3v2Frame23("APIC", "\0image/png\0\x03"s + "Cover\0"s + kPictureData)},
+      {"picture with a wide description in UTF-8 becomes UTF-16 with BOM",
+       Id3v2Frame24("APIC", "\x03image/jpeg\0\x04"s + "Caf\xC3\xA9 \xE2\x98\x95\0"s + kPictureData),
+       Id3v2Frame23("APIC", "\x01image/jpeg\0\x04\xFF\xFE"s + "C\0a\0f\0\xE9\0 \0\x15\x26\0\0"s +
+                                kPictureData)},
+      {"picture with a UTF-16BE description",
+       Id3v2Frame24("APIC", "\x02image/png\0\x00"s + "\0C\0d\0\0"s + kPictureData),
+       Id3v2Frame23("APIC", "\0image/png\0\x00"s + "Cd\0"s + kPictureData)},
+      {"picture in Latin-1 as it is",
+       Id3v2Frame24("APIC", "\0image/png\0\x03"s + "\xE9\0"s + kPictureData),
+       Id3v2Frame23("APIC", "\0image/png\0\x03"s + "\xE9\0"s + kPictureData)},
+      {"UTF-8 text frame with two values", Utf8Frame24("TOPE", "A\xC3\xA9\0B\0"s),
+       Id3v2Frame23("TOPE", "\0A\xE9/B"s)},
+      {"UTF-16BE text frame", Id3v2Frame24("TEXT", "\x02\x03\xA9\0x"s),
+       Id3v2Frame23("TEXT", "\x01\xFF\xFE\xA9\x03x\0"s)},
+      {"TXXX in Latin-1", Id3v2Frame24("TXXX", "\0key\0value"s),
+       Id3v2Frame23("TXXX", "\0key\0value"s)},
+      {"TXXX in UTF-16 with BOM", Id3v2Frame24("TXXX", "\x01\xFF\xFEk\0\0\0v\0"s),
+       Id3v2Frame23("TXXX", "\x01\xFF\xFEk\0\0\0v\0"s)},
+      {"PRIV byte for byte", Id3v2Frame24("PRIV", "owner\0\x01\x02\xFF"s),
+       Id3v2Frame23("PRIV", "owner\0\x01\x02\xFF"s)},
+      {"POPM byte for byte", Id3v2Frame24("POPM", "a@b\0\xC4\0\0\0\x07"s),
+       Id3v2Frame23("POPM", "a@b\0\xC4\0\0\0\x07"s)},
+      {"status flags are cleared", Id3v2Frame24("PRIV", "o\0p"s, 0x2000),
+       Id3v2Frame23("PRIV", "o\0p"s)},
+      {"TXXX in UTF-8 is dropped", Id3v2Frame24("TXXX", "\x03k\0v"s), ""},
+      {"USLT in UTF-8 is dropped", Utf8Frame24("USLT", "deu\0x"s), ""},
+      {"release time exists only in 2.4", Utf8Frame24("TDRL", "2001"), ""},
+      {"replay gain exists only in 2.4", Id3v2Frame24("RVA2", "x\0\x01\0\0\0"s), ""},
+      {"compressed", Id3v2Frame24("PRIV", "\0\0\0\x05xyz"s, 0x0009), ""},
+      {"encrypted", Id3v2Frame24("PRIV", "xyz"s, 0x0004), ""},
+      {"unsynchronised frame", Id3v2Frame24("PRIV", "\xFF\0\xE0"s, 0x0002), ""},
+      {"grouped", Id3v2Frame24("PRIV", "\x01xyz"s, 0x0040), ""},
+      {"not a frame id", Id3v2Frame24("Ab_d", "xyz"s), ""},
+  };
+  for (const auto& c : cases) {
+    TempDir dir;
+    const std::string old =
+        Id3v2Tag(4,
+                 Utf8Frame24("TIT2", "Old") + c.old24 + Utf8Frame24("TDRC", "1999") +
+                     Utf8Frame24("TYER", "1999") + Utf8Frame24("TPE1", "Art"),
+                 0, 50);
+    const auto path = dir.write("a.mp3", old + kAudio);
+    const std::string stored = StoreChanged(path, [](TID3v2& t) { t.SetTitle("New"); });
+    // The title is replaced, the year and artist are written from the texts read.
+    const std::string body =
+        Text23("TIT2", "New") + Text23("TPE1", "Art") + Text23("TYER", "1999") + c.kept23;
+    EXPECT_EQ(stored, Id3v2Tag(3, body) + kAudio) << c.name;
+  }
+}
+
+TEST(ID3v2Writer, Version24TagBecomesAValidVersion23Tag) {
+  TempDir dir;
+  auto unsynchronise = [](std::string_view bytes) {
+    std::string out;
+    for (char c : bytes) {
+      out += c;
+      if (c == '\xFF') out += '\0';
+    }
+    return out;
+  };
+  // The whole tag is unsynchronised: frame sizes count the unsynchronised payloads.
+  const std::string body =
+      Id3v2Frame24("TIT2", "\x03Old"s) + Id3v2Frame24("PRIV", unsynchronise("o\0\xFF\xE0"s)) +
+      Id3v2Frame24("APIC", unsynchronise("\x03image/png\0\x03\xE2\x98\x95\0"s + kPictureData));
+  const auto path = dir.write("a.mp3", Id3v2Tag(4, body, 0x80, 30) + kAudio);
+  const std::string stored = StoreChanged(path, [](TID3v2& t) {
+    t.SetTitle("Ti\xE2\x82\xAC");
+    t.SetComment("Note");
+  });
+  TID3v2 tag;
+  ASSERT_TRUE(tag.LoadTag(path));
+  EXPECT_EQ(tag.versionId(), 3);
+  EXPECT_EQ(tag.title(), "Ti\xE2\x82\xAC");
+  EXPECT_EQ(tag.comment(), "Note");
+  ASSERT_EQ(stored.substr(static_cast<std::size_t>(tag.tagSize())), kAudio);
+  // Every frame header of the new tag is a version 2.3 one, and they end at the tag's end.
+  std::vector<std::string> ids;
+  std::size_t pos = 10;
+  while (pos + 10 <= static_cast<std::size_t>(tag.tagSize())) {
+    std::size_t size = 0;  // plain 32-bit big-endian
+    for (std::size_t i = 4; i < 8; ++i)
+      size = size << 8 | static_cast<unsigned char>(stored[pos + i]);
+    ids.push_back(stored.substr(pos, 4));
+    EXPECT_EQ(stored.substr(pos + 8, 2), "\0\0"s);
+    pos += 10 + size;
+  }
+  EXPECT_EQ(pos, static_cast<std::size_t>(tag.tagSize()));
+  EXPECT_EQ(ids, (std::vector<std::string>{"TIT2", "COMM", "PRIV", "APIC"}));
+  EXPECT_NE(stored.find(Id3v2Frame23("PRIV", "o\0\xFF\xE0"s)), std::string::npos);
+  EXPECT_NE(
+      stored.find(Id3v2Frame23("APIC", "\x01image/png\0\x03\xFF\xFE\x15\x26\0\0"s + kPictureData)),
+      std::string::npos);
 }
 
 TEST(ID3v2Writer, PermissionsOfTheOriginalAreKept) {
