@@ -1,14 +1,12 @@
 #include "cli/CompileCommand.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <string>
 
 #include "cli/SongloomCli.h"
+#include "support/CliProcess.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
 
@@ -105,19 +103,10 @@ TEST_F(CompileCommandTest, APlaylistThatCannotBeReadIsTold) {
 
 TEST_F(CompileCommandTest, ExecutableCompilesTwiceWithoutOverwriting) {
   const std::string list = WritePlaylist();
-  const std::string command =
-      std::string(SONGLOOM_CLI_PATH) + " compile '" + list + "' '" + dest + "/' 2>/dev/null";
   for (const std::string& expected : {folder, folder + "1"}) {
-    FILE* pipe = ::popen(command.c_str(), "r");
-    ASSERT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[4096];
-    while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe))
-      output.append(buffer, n);
-    const int status = ::pclose(pipe);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_EQ(output, expected + "\n");
+    const CliRun run = RunCliExecutable({"compile", list, dest + "/"}, false);
+    EXPECT_EQ(run.exitStatus, 0);
+    EXPECT_EQ(run.output, expected + "\n");
     EXPECT_EQ(ReadFileBytes(expected + "/1 a.mp3"), std::string(100, 'a'));
   }
 }

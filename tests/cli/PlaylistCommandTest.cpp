@@ -1,13 +1,11 @@
 #include "cli/PlaylistCommand.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <sstream>
 #include <string>
 
 #include "cli/SongloomCli.h"
+#include "support/CliProcess.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
 
@@ -56,16 +54,9 @@ TEST(PlaylistCommandTest, ExecutableReadsAPlaylist) {
   TempDir dir;
   const std::string a = dir.write("a.mp3", "a");
   const std::string list = dir.write("list.pls", "[playlist]\r\nFile1=a.mp3\r\nTitle1=A\r\n");
-  const std::string command = std::string(SONGLOOM_CLI_PATH) + " playlist '" + list + "' 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  std::string output;
-  char buffer[4096];
-  while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
-  const int status = ::pclose(pipe);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
-  EXPECT_EQ(output, "|" + a + "\nmissing: 0\n");
+  const CliRun run = RunCliExecutable({"playlist", list}, true);
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(run.output, "|" + a + "\nmissing: 0\n");
 }
 
 }  // namespace

@@ -1,7 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -9,6 +6,7 @@
 #include "cli/InfoCommand.h"
 #include "cli/SongloomCli.h"
 #include "support/Mp3Builder.h"
+#include "support/CliProcess.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -42,16 +40,9 @@ TEST(SongloomCliTest, ExecutablePrintsTheInfoLines) {
   TempDir dir;
   const std::string a = dir.write("a.mp3", Mp3Frames(MpegFrame{}, 10));
   const std::string b = dir.write("b.mp3", "not audio");
-  const std::string command = std::string(SONGLOOM_CLI_PATH) + " info '" + a + "' '" + b + "' 2>&1";
-  FILE* pipe = ::popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  std::string output;
-  char buffer[4096];
-  while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) output.append(buffer, n);
-  const int status = ::pclose(pipe);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
-  EXPECT_EQ(output, InfoHeaderLine() + "\n" + a + "\t0.261\t128\t4170\t\t\t\t\t\t\n" + b +
+  const CliRun run = RunCliExecutable({"info", a, b}, true);
+  EXPECT_EQ(run.exitStatus, 0);
+  EXPECT_EQ(run.output, InfoHeaderLine() + "\n" + a + "\t0.261\t128\t4170\t\t\t\t\t\t\n" + b +
                         "\t0.000\t0\t0\t\t\t\t\t\t\n");
 }
 

@@ -1,0 +1,30 @@
+#include "support/CliProcess.h"
+
+#include <sys/wait.h>
+
+#include <cstdio>
+
+namespace {
+
+// Single quotes keep every byte of a path as it is; a quote itself is closed, escaped, reopened.
+std::string ShellQuoted(const std::string& text) {
+  std::string quoted = "'";
+  for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return quoted + "'";
+}
+
+}  // namespace
+
+CliRun RunCliExecutable(const std::vector<std::string>& args, bool withStderr) {
+  std::string command = SONGLOOM_CLI_PATH;
+  for (const std::string& arg : args) command += " " + ShellQuoted(arg);
+  command += withStderr ? " 2>&1" : " 2>/dev/null";
+  CliRun run;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  while (const std::size_t n = std::fread(buffer, 1, sizeof buffer, pipe)) run.output.append(buffer, n);
+  const int status = ::pclose(pipe);
+  if (WIFEXITED(status)) run.exitStatus = WEXITSTATUS(status);
+  return run;
+}

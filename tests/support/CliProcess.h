@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What the real songloom-cli executable did for one run.
+struct CliRun {
+  int exitStatus = -1;  // -1 when it did not exit normally
+  std::string output;   // stdout, and stderr too when asked for
+};
+
+// Runs songloom-cli with the arguments (each quoted for the shell). With
+// withStderr the error stream joins the output, else it is thrown away.
+CliRun RunCliExecutable(const std::vector<std::string>& args, bool withStderr);
