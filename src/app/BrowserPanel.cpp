@@ -11,11 +11,11 @@
 #include <QVBoxLayout>
 
 #include "app/CaptionPanel.h"
-#include "app/Colours.h"
+#include "widgets/Colours.h"
 #include "app/FolderTreeModel.h"
-#include "app/Fonts.h"
+#include "widgets/Fonts.h"
 #include "app/GradientPanel.h"
-#include "app/TrackGridView.h"
+#include "widgets/TrackGridView.h"
 #include "app/VetoSplitter.h"
 #include "tracks/TrackTable.h"
 

@@ -2,8 +2,8 @@
 
 #include <QMouseEvent>
 
-#include "app/Colours.h"
-#include "app/Fonts.h"
+#include "widgets/Colours.h"
+#include "widgets/Fonts.h"
 
 CaptionPanel::CaptionPanel(const QString& text, int colour, int height, int pointSize,
                            QWidget* parent)

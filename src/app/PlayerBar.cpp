@@ -7,8 +7,8 @@
 #include <QStyle>
 #include <QToolButton>
 
-#include "app/Colours.h"
-#include "app/Fonts.h"
+#include "widgets/Colours.h"
+#include "widgets/Fonts.h"
 #include "app/GradientPanel.h"
 
 namespace {

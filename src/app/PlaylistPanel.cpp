@@ -7,10 +7,10 @@
 #include <cmath>
 
 #include "app/CaptionPanel.h"
-#include "app/Colours.h"
-#include "app/Fonts.h"
+#include "widgets/Colours.h"
+#include "widgets/Fonts.h"
 #include "app/GradientPanel.h"
-#include "app/TrackGridView.h"
+#include "widgets/TrackGridView.h"
 #include "tracks/TrackTable.h"
 
 namespace {

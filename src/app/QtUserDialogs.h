@@ -2,15 +2,15 @@
 
 #include <QString>
 
-#include "tracks/UserDialogs.h"
+#include "browser/PlaylistItems.h"
+#include "dialogs/UserDialogs.h"
 
 class QWidget;
 
 // The core's questions and messages as Qt dialogs, modal over the main window.
-class QtUserDialogs : public UserDialogs {
+class QtUserDialogs : public UserDialogs, public PlaylistItemsDialog {
  public:
   explicit QtUserDialogs(QWidget* parent = nullptr) : parent_(parent) {}
-  void setParent(QWidget* parent) { parent_ = parent; }
 
   bool askYesNo(const std::string& text) override;
   DialogAnswer askYesNoCancel(const std::string& text) override;

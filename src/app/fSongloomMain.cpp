@@ -17,13 +17,13 @@
 #include "app/BrowserPanel.h"
 #include "app/CaptionPanel.h"
 #include "app/FolderTreeModel.h"
-#include "app/Colours.h"
-#include "app/Fonts.h"
+#include "widgets/Colours.h"
+#include "widgets/Fonts.h"
 #include "app/GradientPanel.h"
 #include "app/MainActions.h"
 #include "app/PlayerBar.h"
 #include "app/PlaylistPanel.h"
-#include "app/TrackGridView.h"
+#include "widgets/TrackGridView.h"
 #include "app/VetoSplitter.h"
 #include "window/SplitterRules.h"
 
@@ -34,10 +34,11 @@ QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 }  // namespace
 
 TfrmSongloomMain::TfrmSongloomMain(const std::string& autosavePath, UserDialogs* dialogs,
-                                   QWidget* parent)
-    : QWidget(parent),
-      qtDialogs_(this),
-      core_(std::make_unique<MainWindowCore>(dialogs ? *dialogs : qtDialogs_, autosavePath)) {
+                                   PlaylistItemsDialog* playlistItems)
+    : qtDialogs_(this),
+      core_(std::make_unique<MainWindowCore>(dialogs ? *dialogs : qtDialogs_,
+                                             playlistItems ? *playlistItems : qtDialogs_,
+                                             autosavePath)) {
   setObjectName(QStringLiteral("frmSongloomMain"));
   setWindowTitle(QStringLiteral("Songloom"));
   setFont(SansSerifFont(8));

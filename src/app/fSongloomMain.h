@@ -21,10 +21,11 @@ class VetoSplitter;
 class TfrmSongloomMain : public QWidget {
   Q_OBJECT
  public:
-  // autosavePath: where the playlist is kept between runs. dialogs: the
-  // person's answers; Qt's message boxes when null (tests script their own).
+  // autosavePath: where the playlist is kept between runs. dialogs and playlistItems: the
+  // person's answers and the playlist items viewer; Qt's dialogs when null (tests script
+  // their own).
   explicit TfrmSongloomMain(const std::string& autosavePath, UserDialogs* dialogs = nullptr,
-                            QWidget* parent = nullptr);
+                            PlaylistItemsDialog* playlistItems = nullptr);
   ~TfrmSongloomMain() override;
 
   MainWindowCore& core() { return *core_; }

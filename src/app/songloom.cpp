@@ -3,7 +3,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 
-#include "app/Fonts.h"
+#include "widgets/Fonts.h"
 #include "app/fSongloomMain.h"
 #include "tracks/AutosavePath.h"
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "metadata/TrackInfo.h"
+#include "platform/PathParts.h"
 #include "tracks/ItemText.h"
 #include "tracks/TrackTexts.h"
 

@@ -4,10 +4,10 @@
 #include <string>
 #include <utility>
 
-#include "browser/FolderListing.h"
+#include "search/FolderListing.h"
 #include "platform/FileSystem.h"
 #include "tracks/TrackTable.h"
-#include "tracks/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 // The icon before the first cell of a grdBrowser row (the window's image list).
 enum class RowIcon { None = -1, Folder = 0, Mp3 = 1, Other = 2 };

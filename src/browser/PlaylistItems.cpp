@@ -66,10 +66,10 @@ CellAlignment grdPLItemsGetAlignment(const TrackGrid& grid, int col) {
   return h == "Size" || h == "#" || h == "Duration" ? CellAlignment::Right : CellAlignment::Left;
 }
 
-void ShowPlaylistItems(TrackTables& tables, UserDialogs& dialogs) {
+void ShowPlaylistItems(TrackTables& tables, UserDialogs& dialogs, PlaylistItemsDialog& viewer) {
   TrackGrid& active = tables.activeGrid();
   const std::string path = tables.RowPath(active, active.currentRow());
-  PlaylistItems viewer(tables);
-  if (!viewer.Fill(path, dialogs)) return;
-  dialogs.showPlaylistItems(viewer.grdPLItems(), viewer.lblInfo());
+  PlaylistItems items(tables);
+  if (!items.Fill(path, dialogs)) return;
+  viewer.showPlaylistItems(items.grdPLItems(), items.lblInfo());
 }

@@ -2,12 +2,20 @@
 
 #include <string>
 
+#include "dialogs/UserDialogs.h"
 #include "tracks/TrackTable.h"
-#include "tracks/UserDialogs.h"
 
 inline constexpr Colour kBlack = 0;
 // The viewer's rows are taller than the main window's.
 inline constexpr int kPLItemsRowHeight = 21;
+
+// The playlist items viewer as the shell shows it, modal: the grid of a playlist file's entries
+// (read-only) and its totals line. Returns when the person closes it.
+class PlaylistItemsDialog {
+ public:
+  virtual ~PlaylistItemsDialog() = default;
+  virtual void showPlaylistItems(TrackGrid& grid, const std::string& totals) = 0;
+};
 
 // What the playlist items viewer shows: grdPLItems, a track grid of a playlist file's entries
 // with the twelve playlist columns (all visible, no system columns), and the totals line
@@ -40,4 +48,4 @@ class PlaylistItems {
 CellAlignment grdPLItemsGetAlignment(const TrackGrid& grid, int col);
 
 // The viewer, modal, for the playlist file of the active grid's current row.
-void ShowPlaylistItems(TrackTables& tables, UserDialogs& dialogs);
+void ShowPlaylistItems(TrackTables& tables, UserDialogs& dialogs, PlaylistItemsDialog& viewer);

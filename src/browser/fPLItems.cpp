@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/TrackGridView.h"
+#include "widgets/TrackGridView.h"
 #include "browser/PlaylistItems.h"
 
 namespace {

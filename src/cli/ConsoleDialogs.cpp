@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "compile/CopyProgressView.h"
+#include "dialogs/CopyProgressView.h"
 
 namespace {
 
@@ -68,8 +68,6 @@ bool ConsoleDialogs::showCopyProgress(const std::function<void(CopyProgressView&
 std::unique_ptr<AddItemsView> ConsoleDialogs::showAddItems(const std::string&) {
   return std::make_unique<ConsoleAddItemsView>();
 }
-
-void ConsoleDialogs::showPlaylistItems(TrackGrid&, const std::string&) {}
 
 void ConsoleDialogs::print(const std::string& text) {
   std::string line;

@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "tracks/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 // UserDialogs for a run without a window and without a person to ask: the folder dialog
 // answers with a destination given in advance, questions get the answer that changes nothing
@@ -27,7 +27,6 @@ class ConsoleDialogs : public UserDialogs {
   void processEvents() override {}
   bool showCopyProgress(const std::function<void(CopyProgressView&)>& copy) override;
   std::unique_ptr<AddItemsView> showAddItems(const std::string& caption) override;
-  void showPlaylistItems(TrackGrid& grid, const std::string& totals) override;
 
  private:
   void print(const std::string& text);

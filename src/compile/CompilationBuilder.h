@@ -4,7 +4,7 @@
 #include "tracks/PlaylistDocument.h"
 #include "tracks/PlaylistEditor.h"
 #include "tracks/TrackTable.h"
-#include "tracks/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 // "Create MP3 Compilation" of the main window: makes a compilation of the window's playlist,
 // named after the playlist name. Owned by the window's core for the whole run, so the folder

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
-#include "tracks/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 // The playlist as a compilation needs it, gathered by the caller (the window's playlist grid,
 // or a playlist file on the command line).

@@ -1,6 +1,6 @@
 #include "compile/CompilationNames.h"
 
-#include "tracks/PathParts.h"
+#include "platform/PathParts.h"
 #include "tracks/PlaylistDocument.h"
 
 std::string CompilationBaseName(const std::string& playlistName) {

@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
-#include "compile/CopyProgressView.h"
+#include "dialogs/CopyProgressView.h"
 #include "platform/FileSystem.h"
-#include "tracks/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 struct CopyOutcome {
   int processed = 0;                   // files handled before the loop ended

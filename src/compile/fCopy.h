@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "compile/CopyProgressView.h"
+#include "dialogs/CopyProgressView.h"
 
 class CopyAnimation;
 class QGroupBox;

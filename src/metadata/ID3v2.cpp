@@ -7,9 +7,7 @@
 #include "metadata/ID3v2FrameWalker.h"
 #include "metadata/ID3v2Writer.h"
 #include "metadata/TagByteSource.h"
-
-const std::array<std::string_view, 12> ID3v2FrameIds = {
-    "TIT2", "TPE1", "TALB", "TRCK", "TYER", "TCON", "COMM", "TCOM", "TENC", "TCOP", "TLAN", "WXXX"};
+#include "metadata/TextCodec.h"
 
 namespace {
 
@@ -78,13 +76,6 @@ void ReadFrameTexts(TagByteSource& source, const id3v2::TagHeader& tag, std::int
 }
 
 }  // namespace
-
-std::string TrimText(std::string_view text) {
-  auto blank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
-  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
-  return std::string(text);
-}
 
 TID3v2::TID3v2(platform::FileSystem& fs) : fs_(&fs) {}
 

@@ -7,12 +7,6 @@
 
 #include "platform/FileSystem.h"
 
-// The frames whose texts the tag object handles, in the order a written tag holds them.
-extern const std::array<std::string_view, 12> ID3v2FrameIds;
-
-// Removes every leading and trailing character of value 0x20 or below.
-std::string TrimText(std::string_view text);
-
 // Reads the ID3v2 tag at the start of an MP3 file (versions 2.2, 2.3 and 2.4)
 // and writes a version 2.3.0 tag in its place. Texts are UTF-8 inside.
 class TID3v2 {

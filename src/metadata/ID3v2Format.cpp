@@ -2,7 +2,8 @@
 
 #include <cstring>
 
-#include "metadata/ID3v2.h"
+const std::array<std::string_view, 12> ID3v2FrameIds = {
+    "TIT2", "TPE1", "TALB", "TRCK", "TYER", "TCON", "COMM", "TCOM", "TENC", "TCOP", "TLAN", "WXXX"};
 
 namespace id3v2 {
 namespace {

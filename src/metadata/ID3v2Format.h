@@ -7,6 +7,9 @@
 #include <span>
 #include <string_view>
 
+// The frames whose texts the tag object handles, in the order a written tag holds them.
+extern const std::array<std::string_view, 12> ID3v2FrameIds;
+
 // The on-disk structure of ID3v2 tags (versions 2.2, 2.3 and 2.4): header,
 // extended header, frame headers and unsynchronisation.
 namespace id3v2 {

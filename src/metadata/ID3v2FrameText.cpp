@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <limits>
 
-#include "metadata/ID3v2.h"
 #include "metadata/TextCodec.h"
 
 namespace {

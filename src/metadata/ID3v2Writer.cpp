@@ -4,7 +4,6 @@
 #include <memory>
 #include <vector>
 
-#include "metadata/ID3v2.h"
 #include "metadata/ID3v2Format.h"
 #include "metadata/ID3v2FrameDowngrade.h"
 #include "metadata/ID3v2FrameWalker.h"

@@ -163,3 +163,10 @@ std::string Utf8ToUtf16Le(std::string_view utf8) {
   }
   return out;
 }
+
+std::string TrimText(std::string_view text) {
+  auto blank = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return std::string(text);
+}

@@ -31,3 +31,6 @@ bool Utf8ToLatin1(std::string_view utf8, std::string& latin1);
 
 // UTF-16 little-endian bytes, without a byte-order mark.
 std::string Utf8ToUtf16Le(std::string_view utf8);
+
+// Removes every leading and trailing character of value 0x20 or below.
+std::string TrimText(std::string_view text);

@@ -2,7 +2,7 @@
 
 #include "tracks/PlaylistEditor.h"
 #include "tracks/TrackTable.h"
-#include "tracks/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 // Where AddSelectedItems puts the items: after the playlist's last row, or after its last
 // selected row.

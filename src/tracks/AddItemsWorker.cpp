@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "tracks/PlaylistFile.h"
-#include "tracks/ShortenText.h"
+#include "dialogs/ShortenText.h"
 
 namespace {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "browser/FileFind.h"
+#include "search/FileFind.h"
 #include "tracks/TrackTable.h"
-#include "tracks/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 inline constexpr char kAddingItemsCaption[] = "Adding Items...";
 inline constexpr char kSubfoldersQuestion[] = "Do you want to include subfolders?";

@@ -1,6 +1,6 @@
 #include "tracks/AutosavePath.h"
 
-#include "tracks/PathParts.h"
+#include "platform/PathParts.h"
 
 namespace {
 

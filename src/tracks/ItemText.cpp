@@ -1,6 +1,6 @@
 #include "tracks/ItemText.h"
 
-#include <cctype>
+#include "platform/PathParts.h"
 
 namespace {
 
@@ -20,15 +20,6 @@ std::string FolderPath(std::string text) {
 }
 
 }  // namespace
-
-std::string UpperExtension(const std::string& path) {
-  const std::string name = LastComponent(path);
-  const std::size_t dot = name.rfind('.');
-  if (dot == std::string::npos) return {};
-  std::string extension = name.substr(dot + 1);
-  for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  return extension;
-}
 
 ItemText ParseItemText(const std::string& item) {
   ItemText parts;

@@ -13,6 +13,3 @@ struct ItemText {
 };
 
 ItemText ParseItemText(const std::string& item);
-
-// The extension of a path's last component, upper-cased, without the dot; empty when none.
-std::string UpperExtension(const std::string& path);

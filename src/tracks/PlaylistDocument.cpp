@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "metadata/TrackInfo.h"
-#include "tracks/PathParts.h"
+#include "platform/PathParts.h"
 #include "tracks/PlaylistFile.h"
 
 namespace {

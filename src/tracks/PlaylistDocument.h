@@ -5,7 +5,7 @@
 
 #include "tracks/PlaylistEditor.h"
 #include "tracks/TrackTable.h"
-#include "tracks/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 // The name the caption shows for a playlist name: its file name without folder and
 // extension, or "Untitled" when there is none.

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/Clock.h"
+#include "platform/PathParts.h"
 #include "tracks/ItemText.h"
 #include "tracks/TrackColumns.h"
 #include "tracks/TrackTexts.h"

@@ -7,7 +7,7 @@
 #include "metadata/TrackInfo.h"
 #include "tracks/MRNG.h"
 #include "tracks/TrackTable.h"
-#include "tracks/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 enum class MoveMode { Up, Down, ToTop, ToBottom, Drop };
 

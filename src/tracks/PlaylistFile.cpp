@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "tracks/PathParts.h"
+#include "platform/PathParts.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-#include "tracks/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 class QLabel;
 class QPushButton;

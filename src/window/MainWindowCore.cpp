@@ -2,11 +2,10 @@
 
 #include <utility>
 
-#include "browser/PlaylistItems.h"
-
-MainWindowCore::MainWindowCore(UserDialogs& dialogs, std::string autosavePath,
-                               platform::FileSystem& fs)
+MainWindowCore::MainWindowCore(UserDialogs& dialogs, PlaylistItemsDialog& playlistItemsDialog,
+                               std::string autosavePath, platform::FileSystem& fs)
     : dialogs_(dialogs),
+      playlistItemsDialog_(playlistItemsDialog),
       analyser_(fs),
       tables_(analyser_, fs),
       editor_(tables_, dialogs_, random_),
@@ -83,4 +82,6 @@ void MainWindowCore::UpdateActiveTotals() {
   else browser_.ShowBrowserTotals();
 }
 
-void MainWindowCore::ShowPlaylistItems() { ::ShowPlaylistItems(tables_, dialogs_); }
+void MainWindowCore::ShowPlaylistItems() {
+  ::ShowPlaylistItems(tables_, dialogs_, playlistItemsDialog_);
+}

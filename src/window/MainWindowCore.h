@@ -3,6 +3,7 @@
 #include <string>
 
 #include "browser/FolderBrowser.h"
+#include "browser/PlaylistItems.h"
 #include "compile/CompilationBuilder.h"
 #include "metadata/MPEGaudio.h"
 #include "platform/FileSystem.h"
@@ -11,7 +12,7 @@
 #include "tracks/PlaylistDocument.h"
 #include "tracks/PlaylistEditor.h"
 #include "tracks/TrackTable.h"
-#include "tracks/UserDialogs.h"
+#include "dialogs/UserDialogs.h"
 
 // Stored caption colours of the two sides: the active one is yellow.
 inline constexpr Colour kActiveCaptionColour = 65535;
@@ -23,8 +24,8 @@ inline constexpr Colour kInactiveCaptionColour = 16777215;
 // and only shows it and forwards the user's gestures to it.
 class MainWindowCore {
  public:
-  MainWindowCore(UserDialogs& dialogs, std::string autosavePath,
-                 platform::FileSystem& fs = platform::localFileSystem());
+  MainWindowCore(UserDialogs& dialogs, PlaylistItemsDialog& playlistItemsDialog,
+                 std::string autosavePath, platform::FileSystem& fs = platform::localFileSystem());
   MainWindowCore(const MainWindowCore&) = delete;
   MainWindowCore& operator=(const MainWindowCore&) = delete;
 
@@ -77,6 +78,7 @@ class MainWindowCore {
 
  private:
   UserDialogs& dialogs_;
+  PlaylistItemsDialog& playlistItemsDialog_;
   TMPEGaudio analyser_;
   TrackTables tables_;
   Mrng random_;

@@ -10,8 +10,8 @@
 
 #include "app/BrowserPanel.h"
 #include "app/PlaylistPanel.h"
-#include "app/TrackGridModel.h"
-#include "app/TrackGridView.h"
+#include "widgets/TrackGridModel.h"
+#include "widgets/TrackGridView.h"
 #include "app/fSongloomMain.h"
 #include "browser/fPLItems.h"
 #include "support/Mp3Builder.h"
@@ -26,7 +26,7 @@ class BrowserWindowTest : public ::testing::Test {
     const std::string audio = Mp3Frames(MpegFrame{}, 20);
     for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) dir_.write(name, audio);
     dir_.write("mix.m3u", "#EXTM3U\r\na.mp3\r\nb.mp3\r\nmissing.mp3\r\n");
-    window_ = std::make_unique<TfrmSongloomMain>(dir_.file("autosave.m3u"), &dialogs_);
+    window_ = std::make_unique<TfrmSongloomMain>(dir_.file("autosave.m3u"), &dialogs_, &dialogs_);
     window_->resize(1200, 700);
     window_->show();
     QApplication::setActiveWindow(window_.get());

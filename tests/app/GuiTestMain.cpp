@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-#include "app/Fonts.h"
+#include "widgets/Fonts.h"
 
 // Window tests run without a display.
 int main(int argc, char** argv) {

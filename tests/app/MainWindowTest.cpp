@@ -9,9 +9,9 @@
 #include "app/BrowserPanel.h"
 #include "app/CaptionPanel.h"
 #include "app/PlayerBar.h"
-#include "app/Colours.h"
+#include "widgets/Colours.h"
 #include "app/PlaylistPanel.h"
-#include "app/TrackGridView.h"
+#include "widgets/TrackGridView.h"
 #include "app/VetoSplitter.h"
 #include "app/fSongloomMain.h"
 #include "support/Mp3Builder.h"
@@ -24,7 +24,7 @@ namespace {
 class MainWindowTest : public ::testing::Test {
  protected:
   std::unique_ptr<TfrmSongloomMain> openWindow() {
-    auto window = std::make_unique<TfrmSongloomMain>(autosave_, &dialogs_);
+    auto window = std::make_unique<TfrmSongloomMain>(autosave_, &dialogs_, &dialogs_);
     window->resize(1200, 700);
     window->show();
     QApplication::setActiveWindow(window.get());

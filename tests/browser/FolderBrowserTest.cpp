@@ -374,7 +374,7 @@ TEST(FolderBrowserWindowTest, SwitchingBackToTheFolderTreeShowsItsTotals) {
   TempDir dir;
   dir.write("music/a.mp3", kMp3);
   ScriptedDialogs dialogs;
-  MainWindowCore core(dialogs, dir.file("autosave.m3u"));
+  MainWindowCore core(dialogs, dialogs, dir.file("autosave.m3u"));
   core.FormCreate();
   FolderBrowser& browser = core.browser();
   browser.lstFoldersChange(dir.file("music"));

@@ -57,7 +57,7 @@ TEST_F(PlaylistItemsTest, ShowsTheEntriesWhoseFilesExistNumberedFromOne) {
   const std::string list = dir.write(
       "mix.m3u", "#EXTM3U\r\n#EXTINF: 60,Intro\r\na.mp3\r\ngone.mp3\r\nc.mp3\r\n");
   Browse(list);
-  ShowPlaylistItems(tables, dialogs);
+  ShowPlaylistItems(tables, dialogs, dialogs);
   ASSERT_EQ(dialogs.playlistItems().size(), 1u);
   EXPECT_EQ(Shown().cells.front(), kHeader);
   EXPECT_EQ(ShownColumn("#"), (Row{"1", "2"}));
@@ -77,8 +77,8 @@ TEST_F(PlaylistItemsTest, ShowingTwiceShowsTheSameAndChangesNothingElse) {
   FillTracks({3});
   const std::string playlistBefore = Snapshot();
   const recMP3Size browserTotals = tables.MP3Size(browser);
-  ShowPlaylistItems(tables, dialogs);
-  ShowPlaylistItems(tables, dialogs);
+  ShowPlaylistItems(tables, dialogs, dialogs);
+  ShowPlaylistItems(tables, dialogs, dialogs);
   ASSERT_EQ(dialogs.playlistItems().size(), 2u);
   EXPECT_EQ(dialogs.playlistItems()[0].cells, dialogs.playlistItems()[1].cells);
   EXPECT_EQ(dialogs.playlistItems()[0].totals, "Total: 2 tracks | 00:03 | 45.80 KB");
@@ -92,7 +92,7 @@ TEST_F(PlaylistItemsTest, APlaylistWithoutExistingEntriesShowsOneBlankRow) {
   for (const std::string& list :
        {dir.write("empty.m3u", "#EXTM3U\r\n"), dir.write("stale.pls", "File1=gone.mp3\r\n")}) {
     Browse(list);
-    ShowPlaylistItems(tables, dialogs);
+    ShowPlaylistItems(tables, dialogs, dialogs);
     const auto& cells = Shown().cells;
     ASSERT_EQ(cells.size(), 2u) << list;
     EXPECT_EQ(cells[1], Row(kHeader.size())) << list;
@@ -103,7 +103,7 @@ TEST_F(PlaylistItemsTest, APlaylistWithoutExistingEntriesShowsOneBlankRow) {
 TEST_F(PlaylistItemsTest, AnUnreadablePlaylistIsReportedInsteadOfShown) {
   Browse(dir.write("mix.m3u", "a.mp3\r\n"));
   fs.failOpenRead = true;
-  ShowPlaylistItems(tables, dialogs);
+  ShowPlaylistItems(tables, dialogs, dialogs);
   fs.failOpenRead = false;
   EXPECT_EQ(dialogs.texts(DialogKind::Error).size(), 1u);
   EXPECT_TRUE(dialogs.playlistItems().empty());

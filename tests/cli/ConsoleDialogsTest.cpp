@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-#include "compile/CopyProgressView.h"
+#include "dialogs/CopyProgressView.h"
 
 namespace {
 

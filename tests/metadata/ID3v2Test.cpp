@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "metadata/ID3v2.h"
+#include "metadata/ID3v2Format.h"
 #include "metadata/TextCodec.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TagBuilder.h"

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "compile/CopyProgressView.h"
+#include "dialogs/CopyProgressView.h"
 #include "tracks/TrackGrid.h"
 
 namespace {

@@ -8,7 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "tracks/UserDialogs.h"
+#include "browser/PlaylistItems.h"
+#include "dialogs/UserDialogs.h"
 
 enum class DialogKind { YesNo, YesNoCancel, Inform, Error, OpenFile, SaveFile, Folder, EnterText };
 
@@ -50,7 +51,7 @@ struct ShownPlaylistItems {
 // UserDialogs for tests: answers from a script written before the call, and
 // records every dialog shown. A question the script does not expect, a question
 // after the script ran dry, and answers left unused at the end fail the test.
-class ScriptedDialogs : public UserDialogs {
+class ScriptedDialogs : public UserDialogs, public PlaylistItemsDialog {
  public:
   ScriptedDialogs() = default;
   ScriptedDialogs(const ScriptedDialogs&) = delete;

@@ -8,7 +8,7 @@
 
 #include "tracks/AddItemsWorker.h"
 #include "tracks/PlaylistFixture.h"
-#include "tracks/ShortenText.h"
+#include "dialogs/ShortenText.h"
 
 namespace {
 

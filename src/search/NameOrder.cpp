@@ -1,4 +1,4 @@
-#include "browser/NameOrder.h"
+#include "search/NameOrder.h"
 
 #include <algorithm>
 

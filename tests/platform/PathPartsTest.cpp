@@ -1,4 +1,4 @@
-#include "tracks/PathParts.h"
+#include "platform/PathParts.h"
 
 #include <gtest/gtest.h>
 

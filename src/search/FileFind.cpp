@@ -1,14 +1,14 @@
-#include "browser/FileFind.h"
+#include "search/FileFind.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <set>
 #include <utility>
 
-#include "browser/NameOrder.h"
-#include "browser/WildcardMatch.h"
-#include "tracks/PathParts.h"
-#include "tracks/UserDialogs.h"
+#include "search/NameOrder.h"
+#include "search/WildcardMatch.h"
+#include "platform/PathParts.h"
+#include "dialogs/UserDialogs.h"
 
 namespace {
 

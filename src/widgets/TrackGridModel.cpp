@@ -1,8 +1,8 @@
-#include "app/TrackGridModel.h"
+#include "widgets/TrackGridModel.h"
 
 #include <QMimeData>
 
-#include "app/Colours.h"
+#include "widgets/Colours.h"
 
 namespace {
 // Selected rows are painted light blue; dark text keeps them readable there.

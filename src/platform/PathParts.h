@@ -15,3 +15,5 @@ std::string FileNamePart(std::string_view path);
 std::string RemoveExtension(std::string_view path);
 // RemoveExtension(path) + extension (which carries its dot, ".m3u").
 std::string ChangeExtension(std::string_view path, std::string_view extension);
+// The extension of the last component, upper-cased (ASCII), without the dot; empty when none.
+std::string UpperExtension(std::string_view path);

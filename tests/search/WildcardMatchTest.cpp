@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "browser/WildcardMatch.h"
+#include "search/WildcardMatch.h"
 
 namespace {
 

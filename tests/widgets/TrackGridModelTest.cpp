@@ -3,7 +3,7 @@
 #include <QAbstractItemModelTester>
 #include <QSignalSpy>
 
-#include "app/TrackGridModel.h"
+#include "widgets/TrackGridModel.h"
 #include "tracks/TrackGrid.h"
 
 namespace {

@@ -1,9 +1,9 @@
-#include "browser/FolderListing.h"
+#include "search/FolderListing.h"
 
 #include <algorithm>
 
-#include "browser/NameOrder.h"
-#include "browser/WildcardMatch.h"
+#include "search/NameOrder.h"
+#include "search/WildcardMatch.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 
-#include "app/TrackGridModel.h"
-#include "window/GridGestures.h"
+#include "widgets/TrackGridModel.h"
+#include "tracks/GridGestures.h"
 
 // A QTableView over one core TrackGrid. The core holds the selection, the
 // current row, the column layout and the sort indicator; the view shows

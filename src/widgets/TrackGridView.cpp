@@ -1,4 +1,4 @@
-#include "app/TrackGridView.h"
+#include "widgets/TrackGridView.h"
 
 #include <QApplication>
 #include <QDrag>
@@ -8,8 +8,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 
-#include "app/Colours.h"
-#include "app/Fonts.h"
+#include "widgets/Colours.h"
+#include "widgets/Fonts.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "browser/FileFind.h"
+#include "search/FileFind.h"
 #include "support/FaultyFileSystem.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"

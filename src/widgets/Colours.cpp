@@ -1,4 +1,4 @@
-#include "app/Colours.h"
+#include "widgets/Colours.h"
 
 QColor StoredColour(int value) {
   return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);

@@ -1,4 +1,4 @@
-#include "browser/WildcardMatch.h"
+#include "search/WildcardMatch.h"
 
 #include <algorithm>
 #include <cstddef>

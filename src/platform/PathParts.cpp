@@ -1,4 +1,6 @@
-#include "tracks/PathParts.h"
+#include "platform/PathParts.h"
+
+#include <cctype>
 
 namespace {
 
@@ -28,4 +30,13 @@ std::string RemoveExtension(std::string_view path) {
 
 std::string ChangeExtension(std::string_view path, std::string_view extension) {
   return RemoveExtension(path) + std::string(extension);
+}
+
+std::string UpperExtension(std::string_view path) {
+  const std::string name = FileNamePart(path);
+  const std::size_t dot = name.rfind('.');
+  if (dot == std::string::npos) return {};
+  std::string extension = name.substr(dot + 1);
+  for (char& c : extension) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  return extension;
 }

@@ -1,4 +1,4 @@
-#include "tracks/ShortenText.h"
+#include "dialogs/ShortenText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "window/GridGestures.h"
+#include "tracks/GridGestures.h"
 
 #include <algorithm>
 

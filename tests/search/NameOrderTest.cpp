@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "browser/NameOrder.h"
+#include "search/NameOrder.h"
 
 namespace {
 

@@ -1,36 +1,21 @@
 #pragma once
 
-#include <memory>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
-class CopyProgressView;
+#include "dialogs/AddItemsView.h"
+#include "dialogs/CopyProgressView.h"
 
 // The answer to a confirmation box.
 enum class DialogAnswer { Yes, No, Cancel };
 
-class TrackGrid;
-
-// The labels of the add-items progress dialog: lblMode (what it does), lblFolder (the folder
-// being searched), lblFile (the file being handled) and lblAdd2 (the files added so far).
-enum class AddItemsLabel { Mode, Folder, File, Added };
-
-// The add-items progress dialog while the core adds (or exports) items: shown modeless over
-// the main window from its creation until the core lets go of it. The core sets its labels;
-// queued events reach it through UserDialogs::processEvents.
-class AddItemsView {
- public:
-  virtual ~AddItemsView() = default;
-  virtual void setLabel(AddItemsLabel label, const std::string& text) = 0;
-  // Whether the person asked to stop adding; the core asks between files.
-  virtual bool stopRequested() = 0;
-};
-
-// Everything the core asks of the person in front of the screen. The Qt shell
-// implements it with real dialogs, tests with a scripted one. Calls are modal:
-// each returns once the person has answered. New kinds of dialog (progress
-// views, the column chooser) are added here as further virtual functions.
+// Everything the core asks of the person in front of the screen that every core folder may
+// need. The Qt shell implements it with real dialogs, tests with a scripted one. Calls are
+// modal: each returns once the person has answered. A dialog that shows the types of a higher
+// folder (a track grid, a tag) is an interface of that folder instead, so this one stays on
+// the bottom floor.
 class UserDialogs {
  public:
   virtual ~UserDialogs() = default;
@@ -66,7 +51,4 @@ class UserDialogs {
 
   // Shows the add-items progress dialog with its caption ("Adding Items...").
   virtual std::unique_ptr<AddItemsView> showAddItems(const std::string& caption) = 0;
-  // The playlist items viewer, modal: the grid of a playlist file's entries (read-only) and
-  // its totals line. Returns when the person closes it.
-  virtual void showPlaylistItems(TrackGrid& grid, const std::string& totals) = 0;
 };
