@@ -33,7 +33,6 @@ class FolderTreeModel : public QAbstractItemModel {
   struct Node;
   Node* nodeOf(const QModelIndex& index) const;
   QModelIndex indexOf(Node* node) const;
-  void load(Node* node);
 
   std::unique_ptr<Node> root_;
   QFileIconProvider icons_;

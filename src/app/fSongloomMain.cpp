@@ -146,14 +146,13 @@ void TfrmSongloomMain::connectGrid(TrackGridView* view, bool playlistSide) {
     if (button == Qt::LeftButton || button == Qt::RightButton) run([&] { core_->ActivatePanel(playlistSide); });
   });
   connect(view, &TrackGridView::rowPressed, this,
-          [this, playlistSide](int, bool wasSelected, bool ctrl) {
-            core_->setClickedRowWasSelected(wasSelected);
+          [this, playlistSide](int, bool ctrl) {
             if (playlistSide)
               playlistRowPressed(ctrl);
             else
               browserRowPressed(ctrl);
           });
-  connect(view, &TrackGridView::selectionStepped, this, [this, playlistSide] {
+  connect(view, &TrackGridView::selectionChangedByGesture, this, [this, playlistSide] {
     if (playlistSide)
       run([this] { core_->editor().grdPlaylistSelectionChanged(); });
     else

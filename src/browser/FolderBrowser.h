@@ -49,7 +49,6 @@ class FolderBrowser {
   // Run once when the window is created: no listing runs.
   void MarkListingIdle() { listingIdle_ = true; }
   bool listingIdle() const { return listingIdle_; }
-  bool listingCancel() const { return listingCancel_; }
 
   // --- tree selection and refresh timer ---------------------------------------------------
   // The tree's selection changed to a node with this file-system path (empty for a node

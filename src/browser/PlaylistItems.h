@@ -5,7 +5,6 @@
 #include "dialogs/UserDialogs.h"
 #include "tracks/TrackTable.h"
 
-inline constexpr Colour kBlack = 0;
 // The viewer's rows are taller than the main window's.
 inline constexpr int kPLItemsRowHeight = 21;
 

@@ -124,13 +124,13 @@ void TfrmCopy::changeEvent(QEvent* event) {
 void TfrmCopy::FormActivate() {
   // Activation comes again whenever the dialog regains focus, also from inside the loop.
   if (started()) return;
-  tag_ = 1;
+  started_ = true;
   copy_(*this);
   if (!cancelled()) tmr->start();
 }
 
 void TfrmCopy::btnCancelClick() {
-  cancelTag_ = -1;
+  cancelled_ = true;
   QDialog::reject();
 }
 

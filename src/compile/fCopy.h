@@ -25,8 +25,8 @@ class TfrmCopy : public QDialog, public CopyProgressView {
 
   explicit TfrmCopy(CopyJob copy, QWidget* parent = nullptr);
 
-  bool started() const { return tag_ == 1; }
-  bool cancelled() const { return cancelTag_ == -1; }
+  bool started() const { return started_; }
+  bool cancelled() const { return cancelled_; }
 
   // --- the view the copy loop drives ---
   void setRange(int count) override;
@@ -55,6 +55,6 @@ class TfrmCopy : public QDialog, public CopyProgressView {
 
  private:
   CopyJob copy_;
-  int tag_ = 0;        // the started mark: 1 once the copy has begun
-  int cancelTag_ = 0;  // the cancel mark: -1 once the person pressed Cancel
+  bool started_ = false;    // the copy has begun
+  bool cancelled_ = false;  // the person pressed Cancel
 };

@@ -8,8 +8,8 @@
 // selected row.
 enum class AddMode { Append, Insert };
 
-// The text colour of a browser row whose item was added: (192,255,255).
-inline constexpr Colour kAddedTextColour = 16777152;
+// The text colour of a browser row whose item was added.
+inline constexpr Colour kAddedTextColour = Bgr(192, 255, 255);
 
 // The commands that put the active browser-side grid's selected items into the playlist:
 // Append (Ctrl+Enter), Add (Shift+Enter) and the drop on the playlist. Commands check their

@@ -46,7 +46,6 @@ class AddItemsWorker {
   std::int32_t MissingCount() const { return missingCount_; }  // playlist entries skipped
   std::int32_t AddedCount() const { return addedCount_; }
   bool Ready() const { return ready_; }                      // false while a folder search runs
-  std::int32_t FolderCount() const { return folderCount_; }  // folders the search entered
   const std::string& lblMode() const { return lblMode_; }
   const std::string& lblFolder() const { return lblFolder_; }
   const std::string& lblFile() const { return lblFile_; }
@@ -88,7 +87,7 @@ class AddItemsWorker {
   std::int32_t missingCount_ = 0;
   std::int32_t addedCount_ = 0;
   bool ready_ = true;
-  std::int32_t folderCount_ = 0;
+  std::int32_t folderCount_ = 0;  // folders the running search entered
   bool stopped_ = false;
   std::string lblMode_;
   std::string lblFolder_;

@@ -13,9 +13,9 @@ void SelectOnly(TrackGrid& grid, int row) {
 
 }  // namespace
 
-bool GridGestures::press(TrackGrid& grid, int row, Modifier modifier) {
+void GridGestures::press(TrackGrid& grid, int row, Modifier modifier) {
   pendingRow_ = -1;
-  if (row < 1 || row >= grid.rowCount()) return false;
+  if (row < 1 || row >= grid.rowCount()) return;
   const bool wasSelected = grid.isSelected(row);
   switch (modifier) {
     case Modifier::Ctrl:
@@ -36,12 +36,13 @@ bool GridGestures::press(TrackGrid& grid, int row, Modifier modifier) {
       break;
   }
   grid.setCurrentRow(row);
-  return wasSelected;
 }
 
-void GridGestures::release(TrackGrid& grid, int row) {
-  if (pendingRow_ >= 1 && pendingRow_ == row && row < grid.rowCount()) SelectOnly(grid, row);
+bool GridGestures::release(TrackGrid& grid, int row) {
+  const bool narrows = pendingRow_ >= 1 && pendingRow_ == row && row < grid.rowCount();
   pendingRow_ = -1;
+  if (narrows) SelectOnly(grid, row);
+  return narrows;
 }
 
 void GridGestures::step(TrackGrid& grid, int delta, bool shift) {

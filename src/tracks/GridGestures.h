@@ -8,13 +8,12 @@ class GridGestures {
  public:
   enum class Modifier { None, Ctrl, Shift };
 
-  // A left press on a data row. Returns whether the row was selected before
-  // the press (the window's "clicked row was selected" flag). A plain press on
-  // a row of a multi-row selection keeps the selection until release, so the
-  // whole selection can be dragged.
-  bool press(TrackGrid& grid, int row, Modifier modifier);
-  // The release of a plain press that did not turn into a drag.
-  void release(TrackGrid& grid, int row);
+  // A left press on a data row. A plain press on a row of a multi-row selection
+  // keeps the selection until release, so the whole selection can be dragged.
+  void press(TrackGrid& grid, int row, Modifier modifier);
+  // The release of a plain press that did not turn into a drag: a press kept on a
+  // multi-row selection narrows it to the row. True when the selection changed.
+  bool release(TrackGrid& grid, int row);
   // Arrow keys, Page Up/Down, Home/End: the current row moves by delta
   // (clamped) and becomes the only selected row, or extends with Shift.
   void step(TrackGrid& grid, int delta, bool shift);

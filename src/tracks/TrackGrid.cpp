@@ -48,7 +48,7 @@ void TrackGrid::setColumnCount(int count) {
   }
   for (Row& row : rows_) {
     row.cells.truncate(count);
-    std::erase_if(row.cellColours, [count](const CellColours& c) { return c.col >= count; });
+    std::erase_if(row.cellBackgrounds, [count](const CellBackground& c) { return c.col >= count; });
   }
   for (int& key : sortKeys_) key = key < count ? key : -1;
   std::erase(sortKeys_, -1);
@@ -299,11 +299,11 @@ void TrackGrid::blankRow(int row) {
   if (!isDataRow(row)) return;
   Row& r = rows_[Index(row)];
   const bool coloured =
-      r.textColour != kNoColour || r.background != kNoColour || !r.cellColours.empty();
+      r.textColour != kNoColour || r.background != kNoColour || !r.cellBackgrounds.empty();
   r.cells.clear();
   r.textColour = kNoColour;
   r.background = kNoColour;
-  r.cellColours.clear();
+  r.cellBackgrounds.clear();
   notify([row](TrackGridObserver& o) { o.rowChanged(row); });
   if (coloured) notify([row](TrackGridObserver& o) { o.rowColourChanged(row); });
 }

@@ -8,13 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "tracks/Colour.h"
 #include "tracks/PackedCells.h"
 
-// A colour as stored by the window: low byte red, high byte blue (0x00BBGGRR).
-using Colour = std::int32_t;
-inline constexpr Colour kNoColour = -1;  // "not set": the row, cell or grid default applies
-inline constexpr Colour kWhite = 16777215;
-inline constexpr Colour kRed = 255;
 
 enum class SortDirection { Ascending, Descending };
 // How a column's cells compare while sorting.
@@ -167,17 +163,16 @@ class TrackGrid {
   Colour gridLineColour() const;  // kNoColour: the widget's default
   void setGridLineColour(Colour colour);
 
-  // Row and cell colours; kNoColour means "not set".
+  // Row colours and cell backgrounds; kNoColour means "not set".
   Colour rowTextColour(int row) const;
   void setRowTextColour(int row, Colour colour);
   Colour rowBackground(int row) const;
   void setRowBackground(int row, Colour colour);
-  Colour cellTextColour(int row, int col) const;
-  void setCellTextColour(int row, int col, Colour colour);
   Colour cellBackground(int row, int col) const;
   void setCellBackground(int row, int col, Colour colour);
-  // What to paint: the cell's colour, else the row's, else the grid's.
-  Colour effectiveTextColour(int row, int col) const;
+  // The colours without the selection: the row's text colour, else the grid's; the cell's
+  // background, else the row's, else the grid's.
+  Colour effectiveTextColour(int row) const;
   Colour effectiveBackground(int row, int col) const;
 
   // --- empty mark --------------------------------------------------------------------------
@@ -231,17 +226,16 @@ class TrackGrid {
   void closeEditor();
 
  private:
-  struct CellColours {
+  struct CellBackground {
     int col = 0;
-    Colour text = kNoColour;
-    Colour background = kNoColour;
+    Colour colour = kNoColour;
   };
   struct Row {
     PackedCells cells;
     Colour textColour = kNoColour;
     Colour background = kNoColour;
     bool selected = false;
-    std::vector<CellColours> cellColours;  // rare: only cells painted on their own
+    std::vector<CellBackground> cellBackgrounds;  // rare: only cells painted on their own
   };
   struct Column {
     bool hidden = false;
@@ -252,15 +246,13 @@ class TrackGrid {
   bool isCell(int row, int col) const;
   static std::string_view rowCell(const Row& row, int col);
   static void setRowCell(Row& row, int col, std::string_view text);
-  CellColours* findCellColours(int row, int col);
-  const CellColours* findCellColours(int row, int col) const;
+  const CellBackground* findCellBackground(int row, int col) const;
   void sortRows(const std::vector<int>& keys);
   std::vector<int> comparisonColumns(const std::vector<int>& keys) const;
   void applyOrder(const std::vector<int>& order);
   void setSelectedFlag(Row& row, bool selected);
   bool eraseRun(int first, int count);  // true when a selected row went
   void removeManyRuns(const std::vector<std::pair<int, int>>& runs);
-  void setCellColours(int row, int col, Colour text, Colour background);
   void setEditFlag(bool& flag, bool value);
   void notifyAppearance();
 

@@ -136,57 +136,29 @@ void TrackGrid::setRowBackground(int row, Colour colour) {
   notify([row](TrackGridObserver& o) { o.rowColourChanged(row); });
 }
 
-const TrackGrid::CellColours* TrackGrid::findCellColours(int row, int col) const {
+const TrackGrid::CellBackground* TrackGrid::findCellBackground(int row, int col) const {
   if (!isDataRow(row)) return nullptr;
-  for (const CellColours& c : rows_[Index(row)].cellColours) {
+  for (const CellBackground& c : rows_[Index(row)].cellBackgrounds) {
     if (c.col == col) return &c;
   }
   return nullptr;
 }
 
-TrackGrid::CellColours* TrackGrid::findCellColours(int row, int col) {
-  return const_cast<CellColours*>(std::as_const(*this).findCellColours(row, col));
-}
-
-Colour TrackGrid::cellTextColour(int row, int col) const {
-  const CellColours* c = findCellColours(row, col);
-  return c != nullptr ? c->text : kNoColour;
-}
-
 Colour TrackGrid::cellBackground(int row, int col) const {
-  const CellColours* c = findCellColours(row, col);
-  return c != nullptr ? c->background : kNoColour;
-}
-
-void TrackGrid::setCellColours(int row, int col, Colour text, Colour background) {
-  Row& r = rows_[Index(row)];
-  CellColours* c = findCellColours(row, col);
-  if (c == nullptr) {
-    if (text == kNoColour && background == kNoColour) return;
-    r.cellColours.push_back(CellColours{col, text, background});
-  } else if (c->text == text && c->background == background) {
-    return;
-  } else if (text == kNoColour && background == kNoColour) {
-    r.cellColours.erase(r.cellColours.begin() + (c - r.cellColours.data()));
-  } else {
-    c->text = text;
-    c->background = background;
-  }
-  notify([row](TrackGridObserver& o) { o.rowColourChanged(row); });
-}
-
-void TrackGrid::setCellTextColour(int row, int col, Colour colour) {
-  if (!isDataRow(row) || col < 0 || col >= columnCount()) return;
-  setCellColours(row, col, colour, cellBackground(row, col));
+  const CellBackground* c = findCellBackground(row, col);
+  return c != nullptr ? c->colour : kNoColour;
 }
 
 void TrackGrid::setCellBackground(int row, int col, Colour colour) {
   if (!isDataRow(row) || col < 0 || col >= columnCount()) return;
-  setCellColours(row, col, cellTextColour(row, col), colour);
+  if (cellBackground(row, col) == colour) return;
+  std::vector<CellBackground>& backgrounds = rows_[Index(row)].cellBackgrounds;
+  std::erase_if(backgrounds, [col](const CellBackground& c) { return c.col == col; });
+  if (colour != kNoColour) backgrounds.push_back(CellBackground{col, colour});
+  notify([row](TrackGridObserver& o) { o.rowColourChanged(row); });
 }
 
-Colour TrackGrid::effectiveTextColour(int row, int col) const {
-  if (const Colour c = cellTextColour(row, col); c != kNoColour) return c;
+Colour TrackGrid::effectiveTextColour(int row) const {
   if (const Colour c = rowTextColour(row); c != kNoColour) return c;
   return textColour_;
 }

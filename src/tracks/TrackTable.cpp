@@ -74,9 +74,9 @@ void TrackTables::SetUpColumns() {
   const std::span<const ColumnEntry> playlist = PlaylistLayout().subspan(1, 10);
   for (int menu = 1; menu <= kSortMenuCount; ++menu) {
     SortMenu& m = menuAt(menu);
-    m.tag = menu % 2 == 0 ? 1 : 0;
+    m.sortsPlaylist = menu % 2 == 0;
     m.entries.clear();
-    for (const ColumnEntry& entry : m.tag == 1 ? playlist : browser) {
+    for (const ColumnEntry& entry : m.sortsPlaylist ? playlist : browser) {
       m.entries.push_back(SortMenuEntry{std::string(entry.name), false});
     }
   }

@@ -19,11 +19,11 @@ inline constexpr int kGridCount = 4;
 inline constexpr int kOtherGridIndex = 4;  // the per-grid state of any grid not among the four
 
 // Stored colours of the grids.
-inline constexpr Colour kBrowserBackground = 6513507;      // (99,99,99)
-inline constexpr Colour kBrowserHeaderColour = 7634301;    // (125,125,116)
-inline constexpr Colour kPlaylistBackground = 10905916;    // (60,105,166)
-inline constexpr Colour kPlaylistHeaderColour = 10124669;  // (125,125,154)
-inline constexpr Colour kSelectionColour = 15387318;  // (182,202,234), while a grid holds items
+inline constexpr Colour kBrowserBackground = Bgr(99, 99, 99);
+inline constexpr Colour kBrowserHeaderColour = Bgr(125, 125, 116);
+inline constexpr Colour kPlaylistBackground = Bgr(60, 105, 166);
+inline constexpr Colour kPlaylistHeaderColour = Bgr(125, 125, 154);
+inline constexpr Colour kSelectionColour = Bgr(182, 202, 234);  // while a grid holds items
 
 // Per-grid running state.
 struct recMP3Size {
@@ -42,7 +42,7 @@ struct SortMenuEntry {
   bool checked = false;
 };
 struct SortMenu {
-  int tag = 0;  // 1: sorts grdPlaylist; 0: sorts the shown browser grid
+  bool sortsPlaylist = false;  // else it sorts the shown browser grid
   std::vector<SortMenuEntry> entries;
 };
 inline constexpr int kSortMenuCount = 4;  // mniSort1 … mniSort4, numbered 1 … 4

@@ -83,7 +83,7 @@ const SortMenu& TrackTables::sortMenu(int menu) const {
 }
 
 TrackGrid& TrackTables::sortMenuGrid(int menu) {
-  return sortMenu(menu).tag == 1 ? grdPlaylist() : shownBrowserGrid();
+  return sortMenu(menu).sortsPlaylist ? grdPlaylist() : shownBrowserGrid();
 }
 
 void TrackTables::SortByMenuItem(int menu, std::size_t entry) {

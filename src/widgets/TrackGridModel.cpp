@@ -2,12 +2,8 @@
 
 #include <QMimeData>
 
+#include "tracks/CellPaint.h"
 #include "widgets/Colours.h"
-
-namespace {
-// Selected rows are painted light blue; dark text keeps them readable there.
-constexpr int kSelectedText = 0x402000;
-}  // namespace
 
 TrackGridModel::TrackGridModel(TrackGrid& grid, QObject* parent)
     : QAbstractTableModel(parent), grid_(grid) {
@@ -28,24 +24,16 @@ QVariant TrackGridModel::data(const QModelIndex& index, int role) const {
   if (!index.isValid()) return {};
   const int row = index.row() + 1;
   const int col = index.column();
-  const bool selected = grid_.selectionShown() && grid_.isSelected(row);
   switch (role) {
     case Qt::DisplayRole:
     case Qt::EditRole: {
       const std::string_view text = grid_.cellView(row, col);
       return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
     }
-    case Qt::ForegroundRole: {
-      const Colour own = grid_.cellTextColour(row, col) != kNoColour ? grid_.cellTextColour(row, col)
-                                                                      : grid_.rowTextColour(row);
-      // Red (a missing file) stays readable on the selection; other colours would not.
-      if (selected && own != kRed) return StoredColour(kSelectedText);
-      return StoredColour(grid_.effectiveTextColour(row, col));
-    }
+    case Qt::ForegroundRole:
+      return StoredColour(PaintOfCell(grid_, row, col).text);
     case Qt::BackgroundRole:
-      if (grid_.cellBackground(row, col) != kNoColour)
-        return StoredColour(grid_.cellBackground(row, col));
-      return StoredColour(selected ? grid_.selectionColour() : grid_.effectiveBackground(row, col));
+      return StoredColour(PaintOfCell(grid_, row, col).background);
     case Qt::TextAlignmentRole:
       return QVariant::fromValue(alignment_ ? alignment_(row, col) | Qt::AlignVCenter
                                             : Qt::AlignLeft | Qt::AlignVCenter);
@@ -142,7 +130,6 @@ void TrackGridModel::columnsChanged() { emit columnsRearranged(); }
 void TrackGridModel::selectionChanged() {
   // A repaint, not dataChanged: that would also reset an open cell editor's text.
   emit repaintNeeded();
-  emit gridSelectionChanged();
 }
 
 void TrackGridModel::currentChanged(int, int) { emit gridCurrentChanged(); }

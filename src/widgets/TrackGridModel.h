@@ -37,7 +37,6 @@ class TrackGridModel : public QAbstractTableModel, private TrackGridObserver {
   // Colours or the selection changed: every visible cell paints anew.
   void repaintNeeded();
   void columnsRearranged();
-  void gridSelectionChanged();
   void gridCurrentChanged();
   void gridAppearanceChanged();
   void gridEditStateChanged();

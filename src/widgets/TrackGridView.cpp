@@ -194,9 +194,8 @@ void TrackGridView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const int row = gridRowAt(pos);
   if (row < 1 || !model_->grid().rowSelect()) return;
-  const bool wasSelected =
-      gestures_.press(model_->grid(), row, GestureModifier(event->modifiers()));
-  emit rowPressed(row, wasSelected, event->modifiers() & Qt::ControlModifier);
+  gestures_.press(model_->grid(), row, GestureModifier(event->modifiers()));
+  emit rowPressed(row, event->modifiers() & Qt::ControlModifier);
   pressPos_ = pos;
   dragPossible_ = model_->grid().isSelected(row);
 }
@@ -211,9 +210,10 @@ void TrackGridView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TrackGridView::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton && dragPossible_)
-    gestures_.release(model_->grid(), gridRowAt(event->position().toPoint()));
+  const bool narrowed = event->button() == Qt::LeftButton && dragPossible_ &&
+                        gestures_.release(model_->grid(), gridRowAt(event->position().toPoint()));
   dragPossible_ = false;
+  if (narrowed) emit selectionChangedByGesture();
 }
 
 void TrackGridView::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -235,27 +235,27 @@ void TrackGridView::keyPressEvent(QKeyEvent* event) {
       return;
     case Qt::Key_Up:
       gestures_.step(g, -1, shift);
-      emit selectionStepped();
+      emit selectionChangedByGesture();
       return;
     case Qt::Key_Down:
       gestures_.step(g, 1, shift);
-      emit selectionStepped();
+      emit selectionChangedByGesture();
       return;
     case Qt::Key_PageUp:
       gestures_.step(g, -page, shift);
-      emit selectionStepped();
+      emit selectionChangedByGesture();
       return;
     case Qt::Key_PageDown:
       gestures_.step(g, page, shift);
-      emit selectionStepped();
+      emit selectionChangedByGesture();
       return;
     case Qt::Key_Home:
       gestures_.step(g, -g.rowCount(), shift);
-      emit selectionStepped();
+      emit selectionChangedByGesture();
       return;
     case Qt::Key_End:
       gestures_.step(g, g.rowCount(), shift);
-      emit selectionStepped();
+      emit selectionChangedByGesture();
       return;
     default:
       QTableView::keyPressEvent(event);

@@ -31,11 +31,11 @@ class TrackGridView : public QTableView {
   // Any mouse press on the view or its header (before selection changes).
   void pressed(Qt::MouseButton button, Qt::KeyboardModifiers modifiers, QPoint globalPos,
                int yInView);
-  // A left press on a data row changed the selection; wasSelected as before;
-  // ctrl when it toggled one row.
-  void rowPressed(int row, bool wasSelected, bool ctrl);
-  // The keyboard moved the current row and the selection.
-  void selectionStepped();
+  // A left press on a data row changed the selection; ctrl when it toggled one row.
+  void rowPressed(int row, bool ctrl);
+  // The keyboard moved the current row and the selection, or the release of a click
+  // narrowed a selection to the clicked row.
+  void selectionChangedByGesture();
   void headerClicked(int col);
   void enterPressed();
   void escapePressed();

@@ -39,10 +39,6 @@ GridId MainWindowCore::PanelGridId(bool playlistSide) const {
   return searchShown_ ? GridId::Search : GridId::Library;
 }
 
-TrackGrid& MainWindowCore::PanelGrid(bool playlistSide) {
-  return tables_.grid(PanelGridId(playlistSide));
-}
-
 void MainWindowCore::ActivatePanel(bool playlistSide) {
   tables_.setShownBrowserGrid(PanelGridId(false));
   tables_.setActiveGrid(PanelGridId(playlistSide));

@@ -15,8 +15,8 @@
 #include "dialogs/UserDialogs.h"
 
 // Stored caption colours of the two sides: the active one is yellow.
-inline constexpr Colour kActiveCaptionColour = 65535;
-inline constexpr Colour kInactiveCaptionColour = 16777215;
+inline constexpr Colour kActiveCaptionColour = kYellow;
+inline constexpr Colour kInactiveCaptionColour = kWhite;
 
 // The state of the main window without any widget: the analyser, the four
 // grids and their state, the playlist's editing and document sides, the
@@ -47,14 +47,13 @@ class MainWindowCore {
   // Restores the autosave playlist (untitled).
   void FormShow();
   // Activation of the window: from now on the minimum-width rule of a resize applies.
-  void FormActivate() { windowTag_ = 0; }
-  bool activatedOnce() const { return windowTag_ != -1; }
+  void FormActivate() { activatedOnce_ = true; }
+  bool activatedOnce() const { return activatedOnce_; }
   // Writes the autosave playlist; false (after showing the error) when that failed.
   bool FormClose();
 
   // --- active side ----------------------------------------------------------------------------
   // The grid standing for one side: the playlist, or the browser grid the view shows.
-  TrackGrid& PanelGrid(bool playlistSide);
   GridId PanelGridId(bool playlistSide) const;
   void ActivatePanel(bool playlistSide);
   bool playlistSideActive() const { return tables_.activeGridId() == GridId::Playlist; }
@@ -63,10 +62,6 @@ class MainWindowCore {
   // The browser side's view: folder tree (page 1) or library (page 2) with the search result.
   bool libraryViewShown() const { return libraryView_; }
   void setLibraryView(bool library, bool searchShown);
-
-  // Whether the row under the last left click was selected before it.
-  bool clickedRowWasSelected() const { return clickedRowWasSelected_; }
-  void setClickedRowWasSelected(bool selected) { clickedRowWasSelected_ = selected; }
 
   // --- grid-wide commands on the active grid -----------------------------------------------------
   void actSelectAllExecute();
@@ -87,8 +82,7 @@ class MainWindowCore {
   FolderBrowser browser_;
   PlaylistAdder adder_;
   CompilationBuilder compilation_;
-  bool clickedRowWasSelected_ = false;
-  int windowTag_ = -1;
+  bool activatedOnce_ = false;
   bool libraryView_ = false;
   bool searchShown_ = false;
 };

@@ -215,15 +215,15 @@ TEST_F(PlaylistEditorTest, CheckMissingFilesReportsAndPaintsMissingRows) {
   const Names idsBefore = Column("ID");
   EXPECT_EQ(editor.CheckMissingFiles(false), 1);
   EXPECT_EQ(TrackNames(), (Names{"1", "2", "3"}));  // the edited name is derived anew
-  EXPECT_EQ(playlist.effectiveTextColour(2, 1), kRed);
+  EXPECT_EQ(playlist.effectiveTextColour(2), kRed);
   EXPECT_EQ(playlist.effectiveBackground(2, 1), playlist.background());
-  EXPECT_NE(playlist.effectiveTextColour(1, 1), kRed);
+  EXPECT_NE(playlist.effectiveTextColour(1), kRed);
   EXPECT_NE(Column("ID")[0], idsBefore[0]);
   EXPECT_EQ(editor.lblInfo2(), "Total: 2 tracks | 01:30 | 1.37 MB");
   // The file back again: no longer red.
   Track("2", 120);
   EXPECT_EQ(editor.CheckMissingFiles(false), 0);
-  EXPECT_NE(playlist.effectiveTextColour(2, 1), kRed);
+  EXPECT_NE(playlist.effectiveTextColour(2), kRed);
   EXPECT_EQ(editor.lblInfo2(), "Total: 3 tracks | 03:30 | 3.20 MB");
 }
 

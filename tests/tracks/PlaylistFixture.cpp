@@ -56,8 +56,7 @@ std::string PlaylistFixture::Snapshot() {
     out << row << (playlist.isSelected(row) ? " *" : "  ") << " text "
         << playlist.rowTextColour(row) << " bg " << playlist.rowBackground(row);
     for (int col = 0; col < playlist.columnCount(); ++col)
-      out << " | " << playlist.cell(row, col) << " (" << playlist.cellTextColour(row, col) << ","
-          << playlist.cellBackground(row, col) << ")";
+      out << " | " << playlist.cell(row, col) << " (" << playlist.cellBackground(row, col) << ")";
     out << "\n";
   }
   return out.str();

@@ -292,8 +292,8 @@ TEST_F(TrackGridTest, ColoursFallBackFromCellToRowToGrid) {
   grid.setHeaderColour(7634301);
   grid.setRowTextColour(1, kRed);
   grid.setCellBackground(2, 1, kRed);
-  EXPECT_EQ(grid.effectiveTextColour(1, 0), kRed);
-  EXPECT_EQ(grid.effectiveTextColour(2, 0), kWhite);
+  EXPECT_EQ(grid.effectiveTextColour(1), kRed);
+  EXPECT_EQ(grid.effectiveTextColour(2), kWhite);
   EXPECT_EQ(grid.effectiveBackground(2, 1), kRed);
   EXPECT_EQ(grid.effectiveBackground(2, 0), 6513507);
   EXPECT_EQ(grid.effectiveBackground(0, 1), 7634301);

@@ -130,7 +130,7 @@ TEST_F(TrackTableTest, SortMenusOfferTheLayoutNames) {
       captions.push_back(e.caption);
       EXPECT_FALSE(e.checked);
     }
-    EXPECT_EQ(m.tag, menu % 2 == 0 ? 1 : 0);
+    EXPECT_EQ(m.sortsPlaylist, menu % 2 == 0);
     EXPECT_EQ(captions, menu % 2 == 0 ? playlistNames : browserNames);
   }
 }
