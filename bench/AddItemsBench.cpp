@@ -75,10 +75,10 @@ struct Window {
     tables.SetUpColumns();
     tables.setActiveGrid(GridId::Browser);
   }
-  void Browse(const std::vector<std::string>& items) {
+  void Browse(const std::vector<GridItem>& items) {
     TrackGrid& browser = tables.grdBrowser();
     tables.ClearGrid(browser);
-    for (const std::string& item : items)
+    for (const GridItem& item : items)
       tables.FillRowFromItem(browser, browser.isEmpty() ? 1 : browser.addRow(), item);
     browser.selectAll();
   }
@@ -100,7 +100,7 @@ struct Window {
   PlaylistAdder adder{tables, editor, dialogs};
 };
 
-void Run(benchmark::State& state, const std::vector<std::string>& items) {
+void Run(benchmark::State& state, const std::vector<GridItem>& items) {
   Window window;
   window.Browse(items);
   const int rowsBefore = static_cast<int>(state.range(0));
@@ -119,22 +119,16 @@ void Run(benchmark::State& state, const std::vector<std::string>& items) {
 void BM_AddFolderTree(benchmark::State& state) {
   const std::string& root = Tree().root();
   const std::filesystem::path path(root);
-  // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about "*" + std::string.
-  std::string item = "*";
-  item += path.parent_path().string();
-  item += "/[";
-  item += path.filename().string();
-  item += "]";
-  Run(state, {item});
+  Run(state, {FolderItem(path.parent_path().string(), path.filename().string())});
 }
 
 // 5,000 selected MP3 rows: one reserved row per item.
 void BM_AddSelectedFiles(benchmark::State& state) {
-  std::vector<std::string> files;
+  std::vector<GridItem> files;
   for (int f = 0; f < kFolders; ++f)
     for (int i = 0; i < kFilesPerFolder; ++i)
-      files.push_back(Tree().root() + "/artist " + std::to_string(f) + "/track " +
-                      std::to_string(i) + ".mp3");
+      files.push_back(FileItem(Tree().root() + "/artist " + std::to_string(f) + "/track " +
+                               std::to_string(i) + ".mp3"));
   Run(state, files);
 }
 

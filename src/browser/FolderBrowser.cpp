@@ -5,16 +5,9 @@
 #include <vector>
 
 #include "metadata/TrackInfo.h"
-#include "platform/PathParts.h"
-#include "tracks/ItemText.h"
 #include "tracks/TrackTexts.h"
 
 namespace {
-
-std::string TotalsText(const char* label, std::int32_t count, double duration, std::int64_t size) {
-  return std::string(label) + ": " + std::to_string(count) + " MP3s | " + DurationText(duration) +
-         " | " + SizeText(size);
-}
 
 std::string WithSlash(const std::string& folder) {
   return folder.ends_with('/') ? folder : folder + "/";
@@ -61,25 +54,25 @@ void FolderBrowser::ListFolder() {
 
 FolderBrowser::PassEnd FolderBrowser::ListPass(const std::string& folder, const std::string& masks,
                                                ListingKind kind) {
-  std::vector<std::string> texts;
-  ReadFolderEntries(fs_, folder, masks, kind, texts);  // an unreadable folder lists nothing
-  std::erase_if(texts, [](const std::string& text) { return text.starts_with("[."); });
+  std::vector<std::string> names;
+  ReadFolderEntries(fs_, folder, masks, kind, names);  // an unreadable folder lists nothing
 
   TrackGrid& grid = tables_.grdBrowser();
   int row = grid.isEmpty() ? 1 : grid.rowCount();
-  const int listed = static_cast<int>(texts.size());
+  const int listed = static_cast<int>(names.size());
   // The grid grows once by the rows of this pass; an empty grid's blank row takes the first.
   if (listed > 0) grid.setRowCount(row + listed);
 
-  std::string prefix = kind == ListingKind::Folders ? "*" : "";
-  prefix += WithSlash(folder);
-  for (const std::string& text : texts) {
+  const std::string parent = WithSlash(folder);
+  for (const std::string& name : names) {
     if (listingCancel_) {
       listingIdle_ = true;
       grid.setRowCount(std::max(row, 2));  // no blank rows are left behind
       return PassEnd::Cancelled;
     }
-    if (!tables_.FillRowFromItem(grid, row, prefix + text)) {
+    const GridItem item =
+        kind == ListingKind::Folders ? FolderItem(parent, name) : FileItem(parent + name);
+    if (!tables_.FillRowFromItem(grid, row, item)) {
       // The file went away while the folder was listed: keep the rows filled so far.
       grid.setRowCount(std::max(row, 2));
       listingIdle_ = true;
@@ -116,21 +109,20 @@ void FolderBrowser::ShowBrowserTotals() {
     double duration = 0;
     std::int64_t size = 0;
     for (const int row : grid.selectedRows()) {
-      const std::string path = tables_.RowPath(grid, row);
-      if (UpperExtension(path) != "MP3") continue;
+      if (tables_.RowKind(grid, row) != ItemKind::Mp3) continue;
       recMP3Info info;
-      ReadTrackInfo(tables_.analyser(), path, info);
+      ReadTrackInfo(tables_.analyser(), tables_.RowPath(grid, row), info);
       ++count;
       duration += info.duration;
       size += info.size;
     }
     if (count != 0) {
-      lblInfo_ = TotalsText("Selected", count, duration, size);
+      lblInfo_ = TotalsLine("Selected", "MP3s", count, duration, size);
       return;
     }
   }
   const recMP3Size& totals = tables_.MP3Size(grid);
-  lblInfo_ = TotalsText("Total", totals.Count, totals.Duration, totals.Size);
+  lblInfo_ = TotalsLine("Total", "MP3s", totals.Count, totals.Duration, totals.Size);
 }
 
 void FolderBrowser::rbtFolderClick() {
@@ -145,22 +137,30 @@ void FolderBrowser::pnlFolderClick() {
 RowIcon FolderBrowser::rowIcon(int row) const {
   const TrackGrid& grid = tables_.grid(GridId::Browser);
   if (grid.isEmpty() || row < 1 || row >= grid.rowCount()) return RowIcon::None;
-  const std::string type = grid.cell(row, tables_.ColumnByName(grid, "Type"));
-  if (type == "FOLDER") return RowIcon::Folder;
-  return type == "MP3" ? RowIcon::Mp3 : RowIcon::Other;
+  switch (tables_.RowKind(grid, row)) {
+    case ItemKind::Folder: return RowIcon::Folder;
+    case ItemKind::Mp3: return RowIcon::Mp3;
+    case ItemKind::OtherFile: return RowIcon::Other;
+  }
+  return RowIcon::Other;
 }
 
 void FolderBrowser::OpenCurrentRow() {
   TrackGrid& grid = tables_.activeGrid();
   const int row = grid.currentRow();
   if (grid.isEmpty() || row < 1) return;
-  const std::string type = tables_.isPlaylist(grid) ? "MP3" : tables_.CurrentType();
-  if (type == "MP3") {
-    if (hooks.PlayTrack) hooks.PlayTrack(grid, tables_.RowID(grid, row));
-  } else if (type != "FOLDER") {
-    if (hooks.ShowPlaylistItems) hooks.ShowPlaylistItems();
-  } else {
-    openFolderRow(grid, row);
+  // Every playlist row is a track.
+  const ItemKind kind = tables_.isPlaylist(grid) ? ItemKind::Mp3 : KindOfType(tables_.CurrentType());
+  switch (kind) {
+    case ItemKind::Mp3:
+      if (hooks.PlayTrack) hooks.PlayTrack(grid, tables_.RowID(grid, row));
+      break;
+    case ItemKind::OtherFile:
+      if (hooks.ShowPlaylistItems) hooks.ShowPlaylistItems();
+      break;
+    case ItemKind::Folder:
+      openFolderRow(grid, row);
+      break;
   }
 }
 

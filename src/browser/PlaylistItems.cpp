@@ -46,7 +46,7 @@ bool PlaylistItems::Fill(const std::string& playlistPath, UserDialogs& dialogs) 
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const int row = i == 0 ? grid_.rowCount() - 1 : grid_.addRow();
     grid_.setCell(row, 0, std::to_string(i + 1));
-    if (!tables_.FillRowFromItem(grid_, row, entries[i])) {
+    if (!tables_.FillRowFromItem(grid_, row, EntryItem(entries[i]))) {
       dialogs.error(tables_.FillError());
       return false;
     }
@@ -57,13 +57,11 @@ bool PlaylistItems::Fill(const std::string& playlistPath, UserDialogs& dialogs) 
 
 void PlaylistItems::ShowTotals() {
   const recMP3Size& totals = tables_.MP3Size(kOtherGridIndex);
-  lblInfo_ = "Total: " + std::to_string(totals.Count) + " tracks | " +
-             DurationText(totals.Duration) + " | " + SizeText(totals.Size);
+  lblInfo_ = TotalsLine("Total", "tracks", totals.Count, totals.Duration, totals.Size);
 }
 
 CellAlignment grdPLItemsGetAlignment(const TrackGrid& grid, int col) {
-  const std::string_view h = grid.header(col);
-  return h == "Size" || h == "#" || h == "Duration" ? CellAlignment::Right : CellAlignment::Left;
+  return AlignmentOfColumn(grid.header(col));
 }
 
 void ShowPlaylistItems(TrackTables& tables, UserDialogs& dialogs, PlaylistItemsDialog& viewer) {

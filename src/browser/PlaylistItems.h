@@ -43,7 +43,7 @@ class PlaylistItems {
   std::string lblInfo_ = "Total: 0 tracks | 0:00 | 0";
 };
 
-// "Size", "#" and "Duration" cells (header included) are right-aligned, as in the main grids.
+// As in the main grids.
 CellAlignment grdPLItemsGetAlignment(const TrackGrid& grid, int col);
 
 // The viewer, modal, for the playlist file of the active grid's current row.

@@ -17,15 +17,15 @@ bool IsOfKind(const platform::DirEntry& entry, ListingKind kind) {
 }  // namespace
 
 bool ReadFolderEntries(platform::FileSystem& fs, const std::string& folder, std::string_view masks,
-                       ListingKind kind, std::vector<std::string>& texts) {
-  texts.clear();
+                       ListingKind kind, std::vector<std::string>& names) {
+  names.clear();
   std::vector<platform::DirEntry> entries;
   if (!fs.listDirectory(folder, entries)) return false;
   for (const platform::DirEntry& entry : entries) {
     if (IsHidden(entry.name) || !IsOfKind(entry, kind)) continue;
     if (!MatchesAnyMask(entry.name, masks)) continue;
-    texts.push_back(kind == ListingKind::Folders ? "[" + entry.name + "]" : entry.name);
+    names.push_back(entry.name);
   }
-  std::ranges::sort(texts, NameLess);
+  std::ranges::sort(names, NameLess);
   return true;
 }

@@ -52,14 +52,13 @@ PlaylistAdder::Reservation PlaylistAdder::ReserveRows(AddMode mode, int items) {
 
 void PlaylistAdder::AddRows(const std::vector<int>& rows, int firstRow) {
   TrackGrid& source = tables_.activeGrid();
-  const int typeColumn = tables_.ColumnByName(source, "Type");
   AddItemsWorker worker(tables_, dialogs_);
   worker.Tag = firstRow;
   worker.ReservedRows = static_cast<int>(rows.size());
   worker.Show();
   for (int row : rows) {
     if (worker.Stopped()) break;
-    worker.AddItem(tables_.RowPath(source, row), source.cell(row, typeColumn));
+    worker.AddItem(tables_.RowItem(source, row));
     source.setRowTextColour(row, kAddedTextColour);
     dialogs_.processEvents();
   }

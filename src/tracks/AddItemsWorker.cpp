@@ -55,14 +55,18 @@ void AddItemsWorker::setLabel(AddItemsLabel label, std::string& field, std::stri
 
 // --- work --------------------------------------------------------------------------------------
 
-void AddItemsWorker::AddItem(const std::string& path, const std::string& type) {
-  if (type == "MP3") {
-    setLabel(AddItemsLabel::Mode, lblMode_, kAddingFiles);
-    AddFile(path);
-  } else if (type == "FOLDER") {
-    AddFolder(path);
-  } else if (!ExportMode || ExpandPlaylists) {
-    AddPlaylistFile(path);
+void AddItemsWorker::AddItem(const GridItem& item) {
+  switch (item.kind) {
+    case ItemKind::Mp3:
+      setLabel(AddItemsLabel::Mode, lblMode_, kAddingFiles);
+      AddFile(item);
+      break;
+    case ItemKind::Folder:
+      AddFolder(item.path);
+      break;
+    case ItemKind::OtherFile:
+      if (!ExportMode || ExpandPlaylists) AddPlaylistFile(item.path);
+      break;
   }
   ready_ = true;
 }
@@ -75,7 +79,7 @@ void AddItemsWorker::AddFolder(const std::string& path) {
   setLabel(AddItemsLabel::Mode, lblMode_, kSearchingFiles);
   flSearch_.OnFinish = [this](TFileSearch&) {
     // Moved out first: adding lets events run, and nothing may touch the list meanwhile.
-    const std::vector<std::string> files = std::move(found_);
+    const std::vector<GridItem> files = std::move(found_);
     found_.clear();
     AddList(files);
     ready_ = true;
@@ -98,7 +102,7 @@ void AddItemsWorker::OnChangeFolder(const std::string& fullpath) {
 void AddItemsWorker::OnFileFind(const std::string& fullpath, const platform::DirEntry& info) {
   setLabel(AddItemsLabel::File, lblFile_, ShortenText(info.name));
   // The mask also matches folders named *.mp3; they are no tracks.
-  if (info.kind != platform::EntryKind::Directory) found_.push_back(fullpath + info.name);
+  if (info.kind != platform::EntryKind::Directory) found_.push_back(FileItem(fullpath + info.name));
   if (Stopped()) flSearch_.Stop = true;
 }
 
@@ -110,10 +114,13 @@ void AddItemsWorker::AddPlaylistFile(const std::string& path) {
     stopped_ = true;
   }
   missingCount_ += read.missing;
-  AddList(entries);
+  std::vector<GridItem> items;
+  items.reserve(entries.size());
+  for (const std::string& entry : entries) items.push_back(EntryItem(entry));
+  AddList(items);
 }
 
-void AddItemsWorker::AddList(const std::vector<std::string>& list) {
+void AddItemsWorker::AddList(const std::vector<GridItem>& list) {
   setLabel(AddItemsLabel::Mode, lblMode_, kAddingFiles);
   const int count = static_cast<int>(list.size());
   if (count == 0) {
@@ -126,15 +133,15 @@ void AddItemsWorker::AddList(const std::vector<std::string>& list) {
     ReservedRows += count - 1;
   }
   setLabel(AddItemsLabel::Folder, lblFolder_, std::string());
-  for (const std::string& entry : list) {
+  for (const GridItem& entry : list) {
     // Rows of entries left out stay reserved until the caller gives them back.
     if (Stopped() || !AddFile(entry)) return;
-    setLabel(AddItemsLabel::File, lblFile_, ShortenText(entry));
+    setLabel(AddItemsLabel::File, lblFile_, ShortenText(entry.path));
     dialogs_.processEvents();
   }
 }
 
-bool AddItemsWorker::AddFile(const std::string& item) {
+bool AddItemsWorker::AddFile(const GridItem& item) {
   if (ExportMode) {
     if (ExportFile) ExportFile(item, ExportColumns);
   } else if (tables_.FillRowFromItem(tables_.grdPlaylist(), Tag, item)) {

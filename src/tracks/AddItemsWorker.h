@@ -25,9 +25,9 @@ inline constexpr char kSubfoldersQuestion[] = "Do you want to include subfolders
 // removes the rows of items never handed over, so no blank row is left behind.
 class AddItemsWorker {
  public:
-  // Export mode: writes the line of one file (an item text) with the export columns.
+  // Export mode: writes the line of one file with the export columns.
   using ExportFileHook =
-      std::function<void(const std::string& item, const std::vector<std::string>& columns)>;
+      std::function<void(const GridItem& item, const std::vector<std::string>& columns)>;
 
   AddItemsWorker(TrackTables& tables, UserDialogs& dialogs);
   AddItemsWorker(const AddItemsWorker&) = delete;
@@ -60,13 +60,13 @@ class AddItemsWorker {
   void Close();
 
   // --- work ------------------------------------------------------------------------------------
-  // One item: type is the "Type" cell of its row: "MP3", "FOLDER", else a playlist file.
-  void AddItem(const std::string& path, const std::string& type);
-  // Item texts ([name "|"] path), in order, from the row Tag on.
-  void AddList(const std::vector<std::string>& list);
-  // One file (an item text) into row Tag, or to the export. False (after showing the error)
-  // when a file that is not an MP3 file vanished: nothing was written.
-  bool AddFile(const std::string& item);
+  // One item of a browser-side row: an MP3 file, a folder, else a playlist file.
+  void AddItem(const GridItem& item);
+  // Files, in order, from the row Tag on.
+  void AddList(const std::vector<GridItem>& list);
+  // One file into row Tag, or to the export. False (after showing the error) when a file that
+  // is not an MP3 file vanished: nothing was written.
+  bool AddFile(const GridItem& item);
   // Removes the reserved rows still blank at Tag, always keeping one data row.
   void GiveBackUnusedRows() { GiveBackRows(ReservedRows); }
 
@@ -83,7 +83,7 @@ class AddItemsWorker {
   UserDialogs& dialogs_;
   TFileSearch flSearch_;
   std::unique_ptr<AddItemsView> view_;
-  std::vector<std::string> found_;  // the files of the running folder search
+  std::vector<GridItem> found_;  // the files of the running folder search
   std::int32_t missingCount_ = 0;
   std::int32_t addedCount_ = 0;
   bool ready_ = true;

@@ -104,8 +104,9 @@ bool PlaylistDocument::AskSaveAndClear() {
 
 void PlaylistDocument::FillFromItems(const std::vector<std::string>& items) {
   TrackGrid& grid = playlist();
-  for (const std::string& item : items) {
-    if (!tables_.fileSystem().fileExists(SplitItem(item).FilePath)) continue;
+  for (const std::string& entry : items) {
+    const GridItem item = EntryItem(entry);
+    if (!tables_.fileSystem().fileExists(item.path)) continue;
     const bool added = !grid.isEmpty();
     const int row = added ? grid.addRow() : grid.rowCount() - 1;
     if (!tables_.FillRowFromItem(grid, row, item)) {

@@ -6,8 +6,6 @@
 #include <vector>
 
 #include "platform/Clock.h"
-#include "platform/PathParts.h"
-#include "tracks/ItemText.h"
 #include "tracks/TrackColumns.h"
 #include "tracks/TrackTexts.h"
 
@@ -16,11 +14,6 @@ namespace {
 constexpr char kRemoveAllQuestion[] = "Are you sure you want to Remove All?";
 constexpr char kCropQuestion[] = "Are you sure you want to Crop Selected?";
 constexpr char kRandomizeQuestion[] = "Are you sure you want to Randomize Order?";
-
-std::string TotalsLine(const char* label, std::int32_t count, double duration, std::int64_t size) {
-  return std::string(label) + ": " + std::to_string(count) + " tracks | " + DurationText(duration) +
-         " | " + SizeText(size);
-}
 
 }  // namespace
 
@@ -98,9 +91,8 @@ void PlaylistEditor::EndTrackNameEditing() {
 // --- totals ----------------------------------------------------------------------------------
 
 bool PlaylistEditor::ReadMP3Row(int row, recMP3Info& info) {
-  const std::string path = tables_.RowPath(playlist(), row);
-  if (UpperExtension(path) != "MP3") return false;
-  ReadTrackInfo(tables_.analyser(), path, info);
+  if (tables_.RowKind(playlist(), row) != ItemKind::Mp3) return false;
+  ReadTrackInfo(tables_.analyser(), tables_.RowPath(playlist(), row), info);
   return true;
 }
 
@@ -117,12 +109,12 @@ void PlaylistEditor::UpdatePlaylistTotals(bool renumber) {
       ++selected.Count;
     }
     if (selected.Count > 1) {
-      lblInfo2_ = TotalsLine("Selected", selected.Count, selected.Duration, selected.Size);
+      lblInfo2_ = TotalsLine("Selected", "tracks", selected.Count, selected.Duration, selected.Size);
       return;
     }
   }
   const recMP3Size& running = totals();
-  lblInfo2_ = TotalsLine("Total", running.Count, running.Duration, running.Size);
+  lblInfo2_ = TotalsLine("Total", "tracks", running.Count, running.Duration, running.Size);
   if (grid.isEmpty() && !tables_.pnlHelpVisible()) {
     tables_.setHelpVisible(true);
     grid.setSelectionColour(grid.background());
@@ -192,7 +184,7 @@ int PlaylistEditor::CheckMissingFiles(bool remove) {
     if (!path.empty() && tables_.fileSystem().fileExists(path)) {
       // A row found again loses the red of an earlier check.
       grid.setRowTextColour(row, kNoColour);
-      if (!tables_.FillRowFromItem(grid, row, path)) dialogs_.error(tables_.FillError());
+      if (!tables_.FillRowFromItem(grid, row, FileItem(path))) dialogs_.error(tables_.FillError());
       continue;
     }
     ++missing;

@@ -5,35 +5,40 @@
 namespace {
 
 constexpr std::array<ColumnEntry, 11> kBrowserLayout{{
-    {"File Name", 200, true},
-    {"Type", 50, true},
-    {"Size", 50, true},
-    {"Duration", 55, true},
-    {"Bitrate", 55, true},
-    {"Artist", 150, true},
-    {"Title", 150, true},
-    {"Album", 150, true},
-    {"Year", 35, true},
-    {"Genre", 70, true},
-    {"Path", 200, false},
+    {kColumnFileName, 200, true},
+    {kColumnType, 50, true},
+    {kColumnSize, 50, true},
+    {kColumnDuration, 55, true},
+    {kColumnBitrate, 55, true},
+    {kColumnArtist, 150, true},
+    {kColumnTitle, 150, true},
+    {kColumnAlbum, 150, true},
+    {kColumnYear, 35, true},
+    {kColumnGenre, 70, true},
+    {kColumnPath, 200, false},
 }};
 
 constexpr std::array<ColumnEntry, 12> kPlaylistLayout{{
-    {"#", 35, true},
-    {"Track Name", 160, true},
-    {"Size", 50, true},
-    {"Duration", 55, true},
-    {"Artist", 50, false},
-    {"Title", 50, false},
-    {"Album", 50, false},
-    {"Year", 35, false},
-    {"Genre", 50, false},
-    {"Bitrate", 55, false},
-    {"File Name", 180, false},
-    {"Path", 200, false},
+    {kColumnNumber, 35, true},
+    {kColumnTrackName, 160, true},
+    {kColumnSize, 50, true},
+    {kColumnDuration, 55, true},
+    {kColumnArtist, 50, false},
+    {kColumnTitle, 50, false},
+    {kColumnAlbum, 50, false},
+    {kColumnYear, 35, false},
+    {kColumnGenre, 50, false},
+    {kColumnBitrate, 55, false},
+    {kColumnFileName, 180, false},
+    {kColumnPath, 200, false},
 }};
 
 }  // namespace
+
+CellAlignment AlignmentOfColumn(std::string_view header) {
+  const bool right = header == kColumnSize || header == kColumnNumber || header == kColumnDuration;
+  return right ? CellAlignment::Right : CellAlignment::Left;
+}
 
 std::span<const ColumnEntry> BrowserLayout() { return kBrowserLayout; }
 

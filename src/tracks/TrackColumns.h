@@ -3,6 +3,25 @@
 #include <span>
 #include <string_view>
 
+// The column names, as the headers show them and as columns are found by.
+inline constexpr std::string_view kColumnNumber = "#";
+inline constexpr std::string_view kColumnTrackName = "Track Name";
+inline constexpr std::string_view kColumnFileName = "File Name";
+inline constexpr std::string_view kColumnType = "Type";
+inline constexpr std::string_view kColumnSize = "Size";
+inline constexpr std::string_view kColumnDuration = "Duration";
+inline constexpr std::string_view kColumnBitrate = "Bitrate";
+inline constexpr std::string_view kColumnArtist = "Artist";
+inline constexpr std::string_view kColumnTitle = "Title";
+inline constexpr std::string_view kColumnAlbum = "Album";
+inline constexpr std::string_view kColumnYear = "Year";
+inline constexpr std::string_view kColumnGenre = "Genre";
+inline constexpr std::string_view kColumnPath = "Path";
+enum class CellAlignment { Left, Right };
+
+// "Size", "#" and "Duration" cells (header included) are right-aligned in every grid.
+CellAlignment AlignmentOfColumn(std::string_view header);
+
 // One column of a grid layout, as the grids start.
 struct ColumnEntry {
   std::string_view name;

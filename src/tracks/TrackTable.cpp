@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <string>
 
-#include "tracks/ItemText.h"
 #include "tracks/TrackColumns.h"
 #include "tracks/TrackTexts.h"
 
@@ -104,7 +103,7 @@ void TrackTables::SetCellByName(TrackGrid& grid, int row, std::string_view value
 }
 
 std::string TrackTables::RowPath(const TrackGrid& grid, int row) const {
-  return grid.cell(row, ColumnByName(grid, "Path"));
+  return grid.cell(row, ColumnByName(grid, kColumnPath));
 }
 
 std::string TrackTables::RowID(const TrackGrid& grid, int row) const {
@@ -117,35 +116,51 @@ int TrackTables::RowByID(const TrackGrid& grid, std::string_view id) const {
 
 std::string TrackTables::CurrentType() const {
   const TrackGrid& g = grid(active_);
-  return g.cell(g.currentRow(), ColumnByName(g, "Type"));
+  return g.cell(g.currentRow(), ColumnByName(g, kColumnType));
+}
+
+ItemKind TrackTables::RowKind(const TrackGrid& grid, int row) const {
+  return RowItem(grid, row).kind;
+}
+
+GridItem TrackTables::RowItem(const TrackGrid& grid, int row) const {
+  const int typeColumn = ColumnByName(grid, kColumnType);
+  // The playlist has no "Type" column: its rows are files, told apart by their extension.
+  if (typeColumn < 0) return FileItem(RowPath(grid, row));
+  GridItem item;
+  item.path = RowPath(grid, row);
+  item.type = grid.cell(row, typeColumn);
+  item.kind = KindOfType(item.type);
+  return item;
 }
 
 // --- filling ---------------------------------------------------------------------------------
 
-bool TrackTables::FillRowFromItem(TrackGrid& grid, int row, const std::string& item) {
+bool TrackTables::FillRowFromItem(TrackGrid& grid, int row, const GridItem& item) {
   fillError_.clear();
   if (row < 1 || row >= grid.rowCount()) {
     fillError_ = "Grid index out of range";
     return false;
   }
-  const ItemText parts = ParseItemText(item);
-  const bool mp3 = parts.type == "MP3";
+  const bool mp3 = item.kind == ItemKind::Mp3;
+  const bool folder = item.kind == ItemKind::Folder;
   recMP3Info info;
   std::int64_t size = 0;
   if (mp3) {
-    ReadTrackInfo(analyser_, parts.path, info);
+    ReadTrackInfo(analyser_, item.path, info);
     size = info.size;
-  } else if (!parts.folder) {
-    size = fs_.fileSize(parts.path);
+  } else if (!folder) {
+    size = fs_.fileSize(item.path);
     if (size < 0) {
       // Nothing is written: the caller shows the text and stops, keeping earlier rows.
-      fillError_ = "Cannot open file \"" + parts.path + "\". No such file or directory.";
+      fillError_ = "Cannot open file \"" + item.path + "\". No such file or directory.";
       return false;
     }
   }
-  SetCellByName(grid, row, parts.fileName, "File Name");
-  SetCellByName(grid, row, parts.type, "Type");
-  SetCellByName(grid, row, parts.path, "Path");
+  const std::string fileName = item.fileName();
+  SetCellByName(grid, row, fileName, kColumnFileName);
+  SetCellByName(grid, row, item.type, kColumnType);
+  SetCellByName(grid, row, item.path, kColumnPath);
   recMP3Size& state = MP3Size(grid);
   ++state.LastID;
   SetCellByName(grid, row, std::to_string(state.LastID), kColumnID);
@@ -153,12 +168,12 @@ bool TrackTables::FillRowFromItem(TrackGrid& grid, int row, const std::string& i
     state.Size += size;
     state.Duration += info.duration;
     ++state.Count;
-    FillRowFromInfo(grid, row, info, parts.name);
+    FillRowFromInfo(grid, row, info, item.name);
   } else {
-    SetCellByName(grid, row, parts.fileName, "Track Name");
+    SetCellByName(grid, row, fileName, kColumnTrackName);
   }
-  if (!parts.folder) {
-    SetCellByName(grid, row, SizeText(size), "Size");
+  if (!folder) {
+    SetCellByName(grid, row, SizeText(size), kColumnSize);
     SetCellByName(grid, row, std::to_string(size), kColumnSize2);
   }
   if (grid.tag() == TrackGrid::kEmptyMark) {
@@ -172,16 +187,16 @@ void TrackTables::FillRowFromInfo(TrackGrid& grid, int row, const recMP3Info& in
                                   const std::string& trackName) {
   const std::string name =
       !trackName.empty() ? trackName
-                         : ComposeTrackName(info, grid.cell(row, ColumnByName(grid, "File Name")));
-  SetCellByName(grid, row, name, "Track Name");
-  SetCellByName(grid, row, DurationText(info.duration), "Duration");
-  SetCellByName(grid, row, Formatted("%lld kbps", info.bitrate), "Bitrate");
+                         : ComposeTrackName(info, grid.cell(row, ColumnByName(grid, kColumnFileName)));
+  SetCellByName(grid, row, name, kColumnTrackName);
+  SetCellByName(grid, row, DurationText(info.duration), kColumnDuration);
+  SetCellByName(grid, row, Formatted("%lld kbps", info.bitrate), kColumnBitrate);
   SetCellByName(grid, row, Formatted("%.3lld", info.bitrate), kColumnBitrate2);
-  SetCellByName(grid, row, info.title, "Title");
-  SetCellByName(grid, row, info.artist, "Artist");
-  SetCellByName(grid, row, info.album, "Album");
-  SetCellByName(grid, row, info.year, "Year");
-  SetCellByName(grid, row, info.genre, "Genre");
+  SetCellByName(grid, row, info.title, kColumnTitle);
+  SetCellByName(grid, row, info.artist, kColumnArtist);
+  SetCellByName(grid, row, info.album, kColumnAlbum);
+  SetCellByName(grid, row, info.year, kColumnYear);
+  SetCellByName(grid, row, info.genre, kColumnGenre);
   if (isPlaylist(grid) && pnlHelpVisible_) pnlHelpVisible_ = false;
 }
 

@@ -9,6 +9,8 @@
 
 #include "metadata/TrackInfo.h"
 #include "platform/FileSystem.h"
+#include "tracks/GridItem.h"
+#include "tracks/TrackColumns.h"
 #include "tracks/TrackGrid.h"
 
 class TMPEGaudio;
@@ -34,7 +36,6 @@ struct recMP3Size {
   std::int32_t LastID = 0;        // number given to the most recently filled row
 };
 
-enum class CellAlignment { Left, Right };
 
 // A "Sort by" submenu as data: one radio group of entries.
 struct SortMenuEntry {
@@ -100,11 +101,15 @@ class TrackTables {
   int RowByID(const TrackGrid& grid, std::string_view id) const;  // -1 when absent
   // The "Type" cell of the active grid's current row; empty when there is none.
   std::string CurrentType() const;
+  // The row's item, without a track name: its path, and its kind and type by its "Type" cell
+  // (by the path's extension in a grid without that column).
+  GridItem RowItem(const TrackGrid& grid, int row) const;
+  ItemKind RowKind(const TrackGrid& grid, int row) const;
 
   // --- filling -------------------------------------------------------------------------------
-  // Fills one row from an item text (see ItemText.h). False only when a file that is not an
-  // MP3 cannot be found: then nothing is written and FillError() holds the text to show.
-  bool FillRowFromItem(TrackGrid& grid, int row, const std::string& item);
+  // Fills one row from an item. False only when a file that is not an MP3 cannot be found:
+  // then nothing is written and FillError() holds the text to show.
+  bool FillRowFromItem(TrackGrid& grid, int row, const GridItem& item);
   const std::string& FillError() const { return fillError_; }
   // Writes the MP3 columns of a row; hides the help panel for the playlist.
   void FillRowFromInfo(TrackGrid& grid, int row, const recMP3Info& info,
@@ -138,6 +143,9 @@ class TrackTables {
 
  private:
   void setUpGrid(TrackGrid& grid);
+  // Sorts on the column's own rules ("Type", "Size", "Bitrate") and renumbers the playlist;
+  // false for a column that sorts as plain text.
+  bool sortOnOwnRules(TrackGrid& grid, std::string_view header);
   void indexedSort(TrackGrid& grid, std::string_view header);
   void companionSort(TrackGrid& grid, std::string_view header);
   TrackGrid& sortMenuGrid(int menu);

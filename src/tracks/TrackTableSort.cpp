@@ -16,8 +16,7 @@ std::string WithoutAmpersands(std::string caption) {
 
 CellAlignment TrackTables::grdBrowserGetAlignment(const TrackGrid& grid, int /*row*/,
                                                   int col) const {
-  const std::string_view h = grid.header(col);
-  return h == "Size" || h == "#" || h == "Duration" ? CellAlignment::Right : CellAlignment::Left;
+  return AlignmentOfColumn(grid.header(col));
 }
 
 CompareKind TrackTables::grdBrowserGetFormat(const TrackGrid& grid, int col) const {
@@ -48,19 +47,22 @@ void TrackTables::companionSort(TrackGrid& grid, std::string_view header) {
   grid.setSortColumn(ColumnByName(grid, header));
 }
 
-bool TrackTables::grdBrowserCanSort(TrackGrid& grid, int col) {
+bool TrackTables::sortOnOwnRules(TrackGrid& grid, std::string_view header) {
   const bool playlist = isPlaylist(grid);
-  if (playlist && col == kPlaylistNumberColumn) return false;
-  const std::string_view h = grid.header(col);
-  if (h == "Type" || (h == "Bitrate" && !playlist)) {
-    indexedSort(grid, h);
-  } else if (h == "Size" || h == "Bitrate") {
-    companionSort(grid, h);
+  if (header == kColumnType || (header == kColumnBitrate && !playlist)) {
+    indexedSort(grid, header);
+  } else if (header == kColumnSize || header == kColumnBitrate) {
+    companionSort(grid, header);
   } else {
-    return true;
+    return false;
   }
   if (playlist) Renumber();
-  return false;
+  return true;
+}
+
+bool TrackTables::grdBrowserCanSort(TrackGrid& grid, int col) {
+  if (isPlaylist(grid) && col == kPlaylistNumberColumn) return false;
+  return !sortOnOwnRules(grid, grid.header(col));
 }
 
 void TrackTables::grdPlaylistClickSort(TrackGrid& grid, int /*col*/) {
@@ -90,18 +92,13 @@ void TrackTables::SortByMenuItem(int menu, std::size_t entry) {
   if (menu < 1 || menu > kSortMenuCount || entry >= sortMenu(menu).entries.size()) return;
   const std::string h = WithoutAmpersands(sortMenu(menu).entries[entry].caption);
   TrackGrid& grid = sortMenuGrid(menu);
-  if (grid.dataRowCount() < 2) return;
-  const bool playlist = isPlaylist(grid);
-  if (h == "Type" || (h == "Bitrate" && !playlist)) {
-    indexedSort(grid, h);
-  } else if (h == "Size" || h == "Bitrate") {
-    companionSort(grid, h);
-  } else if (const int col = ColumnByName(grid, h); col >= 0) {
+  if (grid.dataRowCount() < 2 || sortOnOwnRules(grid, h)) return;
+  if (const int col = ColumnByName(grid, h); col >= 0) {
     // Keeps the direction; the indicator moves to the column sorted.
     grid.sortOnColumn(col);
     grid.setSortColumn(col);
   }
-  if (playlist) Renumber();
+  if (isPlaylist(grid)) Renumber();
 }
 
 void TrackTables::CheckSortMenu(int menu) {

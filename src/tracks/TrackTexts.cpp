@@ -43,3 +43,9 @@ std::string DurationText(double seconds) {
   }
   return buffer;
 }
+
+std::string TotalsLine(std::string_view label, std::string_view unit, std::int32_t count,
+                       double duration, std::int64_t size) {
+  return std::string(label) + ": " + std::to_string(count) + " " + std::string(unit) + " | " +
+         DurationText(duration) + " | " + SizeText(size);
+}

@@ -126,7 +126,7 @@ TEST_F(BrowserWindowTest, TheViewerShowsTheGridItWasGiven) {
   grid.setColumnCount(tables.grdPlaylist().columnCount());
   for (int col = 0; col < grid.columnCount(); ++col)
     grid.setHeader(col, tables.grdPlaylist().header(col));
-  tables.FillRowFromItem(grid, 1, "Intro|" + dir_.file("a.mp3"));
+  tables.FillRowFromItem(grid, 1, EntryItem("Intro|" + dir_.file("a.mp3")));
 
   QString shownName;
   QString shownTotals;

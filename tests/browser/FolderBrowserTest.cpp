@@ -96,6 +96,21 @@ TEST_F(FolderBrowserTest, ListsSubfoldersThenFilesEachByName) {
   EXPECT_EQ(dialogs.processEventsCalls(), 5);
 }
 
+TEST_F(FolderBrowserTest, BarsAndBracketsInNamesAreKept) {
+  dir.mkdir("m/dir|x");
+  dir.mkdir("m/[Live] 2005");
+  dir.write("m/bar|pipe.mp3", kMp3);
+  dir.write("m/a|b|c.m3u", "#EXTM3U\n");
+  const std::string folder = dir.file("m");
+  Select(folder);
+  EXPECT_TRUE(dialogs.shown().empty());
+  EXPECT_EQ(Column("File Name"), (Strings{"[Live] 2005", "dir|x", "a|b|c.m3u", "bar|pipe.mp3"}));
+  EXPECT_EQ(Column("Path"), (Strings{folder + "/[Live] 2005", folder + "/dir|x",
+                                     folder + "/a|b|c.m3u", folder + "/bar|pipe.mp3"}));
+  EXPECT_EQ(Column("Size"), (Strings{"", "", "0.01 KB", "3.98 KB"}));
+  EXPECT_EQ(browser.lblInfo(), "Total: 1 MP3s | 00:00 | 3.98 KB");
+}
+
 TEST_F(FolderBrowserTest, FiltersChooseTheFilesOfTheFilePass) {
   struct Case {
     bool mp3;
@@ -343,7 +358,7 @@ TEST_F(OpenRowTest, EachKindOfRowOpensItsWay) {
 TEST_F(OpenRowTest, PlaylistRowsAlwaysPlay) {
   tables.setActiveGrid(GridId::Playlist);
   TrackGrid& playlist = tables.grdPlaylist();
-  ASSERT_TRUE(tables.FillRowFromItem(playlist, 1, folder + "/Mix.m3u"));
+  ASSERT_TRUE(tables.FillRowFromItem(playlist, 1, FileItem(folder + "/Mix.m3u")));
   browser.OpenCurrentRow();
   EXPECT_EQ(opened, Strings{"other play 1"});
 }

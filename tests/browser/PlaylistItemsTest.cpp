@@ -26,9 +26,9 @@ class PlaylistItemsTest : public PlaylistFixture {
   // The browser's current row is the playlist file.
   void Browse(const std::string& playlistFile) {
     tables.ClearGrid(browser);
-    ASSERT_TRUE(tables.FillRowFromItem(browser, 1, Track("before", 1)));
+    ASSERT_TRUE(tables.FillRowFromItem(browser, 1, FileItem(Track("before", 1))));
     browser.setCurrentRow(browser.addRow());
-    ASSERT_TRUE(tables.FillRowFromItem(browser, 2, playlistFile));
+    ASSERT_TRUE(tables.FillRowFromItem(browser, 2, FileItem(playlistFile)));
   }
   // A tagged track of 2 s.
   std::string TaggedTrack(const std::string& name, const TrackTexts& texts) {

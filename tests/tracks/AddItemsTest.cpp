@@ -23,10 +23,10 @@ class AddItemsTest : public PlaylistFixture {
  protected:
   AddItemsTest() { tables.setActiveGrid(GridId::Browser); }
 
-  // The item text under which the folder listing hands over a folder of the temporary folder.
+  // A folder of the temporary folder, marked "*" for Browse.
   std::string Folder(const std::string& name) {
     dir.mkdir(name);
-    return "*" + dir.path() + "/[" + name + "]";
+    return "*" + name;
   }
   // A playlist file in the temporary folder.
   std::string M3U(const std::string& name, const std::string& text) {
@@ -37,7 +37,9 @@ class AddItemsTest : public PlaylistFixture {
     tables.ClearGrid(browser);
     for (const std::string& item : items) {
       const int row = browser.isEmpty() ? 1 : browser.addRow();
-      ASSERT_TRUE(tables.FillRowFromItem(browser, row, item)) << item;
+      const GridItem listed =
+          item.starts_with('*') ? FolderItem(dir.path(), item.substr(1)) : FileItem(item);
+      ASSERT_TRUE(tables.FillRowFromItem(browser, row, listed)) << item;
     }
     browser.selectAll();
   }
@@ -175,6 +177,19 @@ TEST_F(AddItemsTest, FoldersAndPlaylistFilesExpandInPlace) {
   EXPECT_EQ(Column("#"), Numbers(9));
 }
 
+TEST_F(AddItemsTest, BarsInNamesSurviveAddingAndTheMissingFilesCheck) {
+  const std::string bar = Track("bar|pipe", 1);
+  const std::string inFolder = Track("dir|x/in|side", 1);
+  Browse({bar, Folder("dir|x")});
+  adder.actAppendItemExecute();
+  EXPECT_TRUE(dialogs.shown().empty());
+  EXPECT_EQ(Column("Path"), (Names{bar, inFolder}));
+  EXPECT_EQ(TrackNames(), (Names{"bar|pipe", "in|side"}));
+  EXPECT_EQ(editor.CheckMissingFiles(false), 0);
+  EXPECT_EQ(Column("Path"), (Names{bar, inFolder}));
+  EXPECT_EQ(tables.MP3Size(playlist).Count, 2);
+}
+
 TEST_F(AddItemsTest, ItemsThatYieldNoFileLeaveNoBlankRowBehind) {
   struct Case {
     const char* what;
@@ -284,7 +299,7 @@ TEST_F(AddItemsTest, StopDuringAFolderSearchEndsItWithoutAsking) {
   worker.ReservedRows = 1;
   dialogs.willStopAddingAt(0);  // pressed as soon as the dialog shows
   worker.Show();
-  worker.AddItem(dir.file("A"), "FOLDER");
+  worker.AddItem(FolderItem(dir.path(), "A"));
   worker.GiveBackUnusedRows();
   EXPECT_TRUE(worker.Stopped());
   EXPECT_TRUE(worker.Ready());
@@ -367,7 +382,7 @@ TEST_F(AddItemsTest, CommandsActOnlyOnABrowserSideGridHoldingItems) {
   for (GridId source : {GridId::Library, GridId::Search}) {
     tables.setActiveGrid(source);
     tables.ClearGrid(tables.grid(source));
-    ASSERT_TRUE(tables.FillRowFromItem(tables.grid(source), 1, s1));
+    ASSERT_TRUE(tables.FillRowFromItem(tables.grid(source), 1, FileItem(s1)));
     tables.grid(source).selectRow(1);
     adder.actAppendItemExecute();
   }
@@ -403,16 +418,16 @@ TEST_F(AddItemsTest, InExportModeFilesGoToTheExportAndRowsStayAlone) {
     worker.ExportMode = true;
     worker.ExpandPlaylists = expand;
     worker.ExportColumns = {"Title"};
-    worker.ExportFile = [&](const std::string& item, const Names& columns) {
+    worker.ExportFile = [&](const GridItem& item, const Names& columns) {
       EXPECT_EQ(columns, Names{"Title"});
-      exported.push_back(item);
+      exported.push_back(item.path);
     };
-    worker.AddItem(dir.file("A"), "FOLDER");
+    worker.AddItem(FolderItem(dir.path(), "A"));
     EXPECT_TRUE(worker.Ready());
-    worker.AddItem(list, "M3U");
-    worker.AddItem(b, "MP3");
+    worker.AddItem(FileItem(list));
+    worker.AddItem(FileItem(b));
     Names expected = {dir.file("A/a.mp3")};
-    if (expand) expected.push_back("|" + b);
+    if (expand) expected.push_back(b);
     expected.push_back(b);
     EXPECT_EQ(exported, expected);
     EXPECT_EQ(worker.AddedCount(), static_cast<int>(expected.size()));

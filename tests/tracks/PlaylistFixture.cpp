@@ -16,7 +16,7 @@ std::string PlaylistFixture::Track(std::string_view name, double seconds) {
 void PlaylistFixture::Fill(const std::vector<std::string>& items) {
   for (const std::string& item : items) {
     const int row = playlist.isEmpty() ? 1 : playlist.addRow();
-    ASSERT_TRUE(tables.FillRowFromItem(playlist, row, item)) << item;
+    ASSERT_TRUE(tables.FillRowFromItem(playlist, row, EntryItem(item))) << item;
   }
   editor.UpdatePlaylistTotals(true);
 }

@@ -26,7 +26,7 @@ class TrackTableTest : public testing::Test {
   }
 
   // Fills the next row of a grid (its blank row first) from an item.
-  int Append(TrackGrid& grid, const std::string& item) {
+  int Append(TrackGrid& grid, const GridItem& item) {
     const int row = grid.isEmpty() ? 1 : grid.addRow();
     EXPECT_TRUE(tables.FillRowFromItem(grid, row, item)) << tables.FillError();
     return row;
@@ -180,7 +180,8 @@ TEST_F(TrackTableTest, TrackNameFromItemTagsOrFileName) {
     SCOPED_TRACE(c.what);
     tables.ClearGrid(playlist);
     const std::string path = Mp3("a.mp3", 128, 4, c.texts);
-    const std::string item = c.itemName.empty() ? path : c.itemName + "|" + path;
+    GridItem item = FileItem(path);
+    item.name = c.itemName;
     const int row = Append(playlist, item);
     EXPECT_EQ(Cell(playlist, row, "Track Name"), c.expected);
     EXPECT_EQ(Cell(playlist, row, "File Name"), "a.mp3");
@@ -192,7 +193,7 @@ TEST_F(TrackTableTest, Mp3RowTextsAndTotals) {
   const std::string path =
       Mp3("song.mp3", 64, 1000,
           {.title = "T", .artist = "A", .album = "Al", .year = "2001", .genre = "Rock"});
-  const int row = Append(browser, path);
+  const int row = Append(browser, FileItem(path));
   const auto size = static_cast<std::int64_t>(ReadFileBytes(path).size());
   recMP3Info info;
   ReadTrackInfo(analyser, path, info);
@@ -217,7 +218,7 @@ TEST_F(TrackTableTest, Mp3RowTextsAndTotals) {
 }
 
 TEST_F(TrackTableTest, UnreadableMp3ReadsAsAllZero) {
-  const int row = Append(browser, dir.write("x.mp3", "not an mp3 at all"));
+  const int row = Append(browser, FileItem(dir.write("x.mp3", "not an mp3 at all")));
   EXPECT_EQ(Cell(browser, row, "Size"), "0");
   EXPECT_EQ(Cell(browser, row, "Size2"), "0");
   EXPECT_EQ(Cell(browser, row, "Duration"), "00:00");
@@ -228,18 +229,21 @@ TEST_F(TrackTableTest, UnreadableMp3ReadsAsAllZero) {
 
 TEST_F(TrackTableTest, FolderAndPlaylistFileRows) {
   struct Case {
-    std::string item;
+    GridItem item;
     Strings cells;  // File Name, Type, Path, Size, Size2, Duration
   };
   const std::string m3u = dir.write("list.m3u", std::string(2096, '#'));
+  const std::string pipe = dir.write("bar|pipe.m3u", "#");
   const std::vector<Case> cases = {
-      {"*/Music/[Live]", {"Live", "FOLDER", "/Music/Live", "", "", ""}},
-      {"*/Music [old]/[[Live] 2005]",
+      {FolderItem("/Music", "Live"), {"Live", "FOLDER", "/Music/Live", "", "", ""}},
+      {FolderItem("/Music [old]/", "[Live] 2005"),
        {"[Live] 2005", "FOLDER", "/Music [old]/[Live] 2005", "", "", ""}},
-      {m3u, {"list.m3u", "M3U", m3u, "2.00 KB", "2096", ""}},
+      {FolderItem("/m", "dir|x"), {"dir|x", "FOLDER", "/m/dir|x", "", "", ""}},
+      {FileItem(m3u), {"list.m3u", "M3U", m3u, "2.00 KB", "2096", ""}},
+      {FileItem(pipe), {"bar|pipe.m3u", "M3U", pipe, "0.00 KB", "1", ""}},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.item);
+    SCOPED_TRACE(c.item.path);
     tables.ClearGrid(browser);
     Append(browser, c.item);
     EXPECT_EQ((Strings{Cell(browser, 1, "File Name"), Cell(browser, 1, "Type"),
@@ -253,45 +257,45 @@ TEST_F(TrackTableTest, FolderAndPlaylistFileRows) {
 
 TEST_F(TrackTableTest, PlaylistFileInThePlaylistIsNamedByItsFile) {
   const std::string pls = dir.write("mix.pls", "[playlist]\n");
-  Append(playlist, "Ignored|" + pls);
+  Append(playlist, EntryItem("Ignored|" + pls));
   EXPECT_EQ(Cell(playlist, 1, "Track Name"), "mix.pls");
   EXPECT_EQ(Cell(playlist, 1, "Size2"), "11");
 }
 
 TEST_F(TrackTableTest, MissingFileThatIsNotMp3StopsWithoutWriting) {
-  Append(browser, dir.write("a.m3u", "x"));
+  Append(browser, FileItem(dir.write("a.m3u", "x")));
   const int row = browser.addRow();
   const std::string missing = dir.file("gone.m3u");
-  EXPECT_FALSE(tables.FillRowFromItem(browser, row, missing));
+  EXPECT_FALSE(tables.FillRowFromItem(browser, row, FileItem(missing)));
   EXPECT_NE(tables.FillError().find(missing), std::string::npos);
   EXPECT_EQ(Cell(browser, row, "Path"), "");
   EXPECT_EQ(Cell(browser, 1, "File Name"), "a.m3u");
   EXPECT_EQ(tables.MP3Size(browser).LastID, 1);
   // The next good item still fills and clears the error.
-  Append(browser, dir.write("b.m3u", "x"));
+  Append(browser, FileItem(dir.write("b.m3u", "x")));
   EXPECT_EQ(tables.FillError(), "");
   EXPECT_EQ(Cell(browser, 3, "ID"), "2");
 }
 
 TEST_F(TrackTableTest, MissingMp3FillsAsAllZero) {
-  Append(browser, dir.file("gone.mp3"));
+  Append(browser, FileItem(dir.file("gone.mp3")));
   EXPECT_EQ(Cell(browser, 1, "Size"), "0");
   EXPECT_EQ(Cell(browser, 1, "Bitrate"), "0 kbps");
 }
 
 TEST_F(TrackTableTest, BadRowIsRefused) {
-  EXPECT_FALSE(tables.FillRowFromItem(browser, 0, "*/a/[b]"));
-  EXPECT_FALSE(tables.FillRowFromItem(browser, 2, "*/a/[b]"));
+  EXPECT_FALSE(tables.FillRowFromItem(browser, 0, FolderItem("/a", "b")));
+  EXPECT_FALSE(tables.FillRowFromItem(browser, 2, FolderItem("/a", "b")));
   EXPECT_EQ(browser.header(0), "File Name");
   EXPECT_EQ(tables.MP3Size(browser).LastID, 0);
 }
 
 TEST_F(TrackTableTest, FirstItemEndsTheEmptyStateAndClearingRestoresIt) {
-  Append(browser, "*/m/[a]");
+  Append(browser, FolderItem("/m", "a"));
   EXPECT_EQ(browser.tag(), 0);
   EXPECT_EQ(browser.selectionColour(), 15387318);
-  Append(browser, "*/m/[b]");
-  Append(browser, Mp3("c.mp3", 128, 2));
+  Append(browser, FolderItem("/m", "b"));
+  Append(browser, FileItem(Mp3("c.mp3", 128, 2)));
   EXPECT_EQ(ColumnTexts(browser, "ID"), (Strings{"1", "2", "3"}));
   browser.selectRow(2);
   browser.setRowTextColour(3, kRed);
@@ -310,15 +314,15 @@ TEST_F(TrackTableTest, FirstItemEndsTheEmptyStateAndClearingRestoresIt) {
   EXPECT_EQ(state.Duration, 0.0);
   EXPECT_EQ(state.LastPlayed, "-1");
   EXPECT_EQ(state.LastID, 0);
-  Append(browser, "*/m/[d]");
+  Append(browser, FolderItem("/m", "d"));
   EXPECT_EQ(Cell(browser, 1, "ID"), "1");
 }
 
 TEST_F(TrackTableTest, IdsKeepCountingThroughRemovals) {
-  Append(browser, "*/m/[a]");
-  Append(browser, "*/m/[b]");
+  Append(browser, FolderItem("/m", "a"));
+  Append(browser, FolderItem("/m", "b"));
   browser.removeRow(2);
-  Append(browser, "*/m/[c]");
+  Append(browser, FolderItem("/m", "c"));
   EXPECT_EQ(ColumnTexts(browser, "ID"), (Strings{"1", "3"}));
   EXPECT_EQ(tables.RowByID(browser, "3"), 2);
   EXPECT_EQ(tables.RowByID(browser, "2"), -1);
@@ -326,7 +330,7 @@ TEST_F(TrackTableTest, IdsKeepCountingThroughRemovals) {
 }
 
 TEST_F(TrackTableTest, MarkEmptyIfNoRows) {
-  Append(playlist, "*/m/[a]");
+  Append(playlist, FolderItem("/m", "a"));
   tables.MarkEmptyIfNoRows(playlist);
   EXPECT_EQ(playlist.tag(), 0);
   playlist.removeRow(1);
@@ -337,17 +341,17 @@ TEST_F(TrackTableTest, MarkEmptyIfNoRows) {
 }
 
 TEST_F(TrackTableTest, OnlyThePlaylistHidesTheHelpPanel) {
-  Append(browser, Mp3("a.mp3", 128, 2));
+  Append(browser, FileItem(Mp3("a.mp3", 128, 2)));
   EXPECT_TRUE(tables.pnlHelpVisible());
-  Append(playlist, "*/m/[folder]");  // not an MP3 row
+  Append(playlist, FolderItem("/m", "folder"));  // not an MP3 row
   EXPECT_TRUE(tables.pnlHelpVisible());
-  Append(playlist, Mp3("b.mp3", 128, 2));
+  Append(playlist, FileItem(Mp3("b.mp3", 128, 2)));
   EXPECT_FALSE(tables.pnlHelpVisible());
 }
 
 TEST_F(TrackTableTest, CurrentTypeReadsTheActiveGrid) {
-  Append(browser, "*/m/[a]");
-  Append(browser, dir.write("b.pls", "x"));
+  Append(browser, FolderItem("/m", "a"));
+  Append(browser, FileItem(dir.write("b.pls", "x")));
   browser.setCurrentRow(2);
   EXPECT_EQ(tables.CurrentType(), "PLS");
   tables.setActiveGrid(GridId::Playlist);
@@ -392,7 +396,7 @@ class TrackTableSortTest : public TrackTableTest {
   void SizedFiles(TrackGrid& grid, const std::vector<int>& sizes) {
     for (int size : sizes) {
       const std::string bytes(static_cast<std::size_t>(size), 'x');
-      Append(grid, dir.write(std::to_string(size) + ".m3u", bytes));
+      Append(grid, FileItem(dir.write(std::to_string(size) + ".m3u", bytes)));
     }
   }
 
@@ -429,9 +433,9 @@ TEST_F(TrackTableSortTest, SizeHeaderSortsByNumberAndReversesEachTime) {
 }
 
 TEST_F(TrackTableSortTest, BitrateSortsByItsZeroFilledCompanion) {
-  Append(playlist, Mp3("fast.mp3", 128, 2));
-  Append(playlist, Mp3("slow.mp3", 64, 2));
-  Append(playlist, Mp3("mid.mp3", 96, 2));
+  Append(playlist, FileItem(Mp3("fast.mp3", 128, 2)));
+  Append(playlist, FileItem(Mp3("slow.mp3", 64, 2)));
+  Append(playlist, FileItem(Mp3("mid.mp3", 96, 2)));
   const int bitrate = Col(playlist, "Bitrate");
   tables.SortByHeaderClick(playlist, bitrate);  // ascending -> descending
   tables.SortByHeaderClick(playlist, bitrate);
@@ -440,11 +444,11 @@ TEST_F(TrackTableSortTest, BitrateSortsByItsZeroFilledCompanion) {
 }
 
 TEST_F(TrackTableSortTest, TypeSortGivesTheSameOrderEveryTime) {
-  Append(browser, dir.write("b.m3u", "x"));
-  Append(browser, Mp3("a.mp3", 128, 2));
-  Append(browser, "*/m/[z]");
-  Append(browser, dir.write("c.m3u", "x"));
-  Append(browser, Mp3("d.mp3", 128, 2));
+  Append(browser, FileItem(dir.write("b.m3u", "x")));
+  Append(browser, FileItem(Mp3("a.mp3", 128, 2)));
+  Append(browser, FolderItem("/m", "z"));
+  Append(browser, FileItem(dir.write("c.m3u", "x")));
+  Append(browser, FileItem(Mp3("d.mp3", 128, 2)));
   const Strings expected = {"d.mp3", "a.mp3", "c.m3u", "b.m3u", "z"};  // MP3 > M3U > FOLDER
   for (int click = 0; click < 2; ++click) {
     tables.SortByHeaderClick(browser, Col(browser, "Type"));
@@ -456,9 +460,9 @@ TEST_F(TrackTableSortTest, TypeSortGivesTheSameOrderEveryTime) {
 }
 
 TEST_F(TrackTableSortTest, BrowserBitrateIsAnIndexedSort) {
-  Append(browser, Mp3("a.mp3", 64, 2));
-  Append(browser, Mp3("b.mp3", 128, 2));
-  Append(browser, "*/m/[f]");
+  Append(browser, FileItem(Mp3("a.mp3", 64, 2)));
+  Append(browser, FileItem(Mp3("b.mp3", 128, 2)));
+  Append(browser, FolderItem("/m", "f"));
   for (int click = 0; click < 2; ++click) {
     tables.SortByHeaderClick(browser, Col(browser, "Bitrate"));
     EXPECT_EQ(ColumnTexts(browser, "File Name"), (Strings{"b.mp3", "a.mp3", "f"}));
@@ -477,9 +481,9 @@ TEST_F(TrackTableSortTest, NumberHeaderOfThePlaylistDoesNotSort) {
 }
 
 TEST_F(TrackTableSortTest, PlainHeaderClickTogglesAndRenumbers) {
-  Append(playlist, "B|" + Mp3("1.mp3", 128, 2));
-  Append(playlist, "a|" + Mp3("2.mp3", 128, 2));
-  Append(playlist, "C|" + Mp3("3.mp3", 128, 2));
+  Append(playlist, EntryItem("B|" + Mp3("1.mp3", 128, 2)));
+  Append(playlist, EntryItem("a|" + Mp3("2.mp3", 128, 2)));
+  Append(playlist, EntryItem("C|" + Mp3("3.mp3", 128, 2)));
   const int name = Col(playlist, "Track Name");
   EXPECT_TRUE(tables.grdBrowserCanSort(playlist, name));
   tables.SortByHeaderClick(playlist, name);
@@ -499,9 +503,9 @@ TEST_F(TrackTableSortTest, SingleRowIsNeverSorted) {
 }
 
 TEST_F(TrackTableSortTest, MenuSortOfAPlainColumnKeepsTheDirection) {
-  Append(playlist, "b|" + Mp3("1.mp3", 128, 2));
-  Append(playlist, "c|" + Mp3("2.mp3", 128, 2));
-  Append(playlist, "a|" + Mp3("3.mp3", 128, 2));
+  Append(playlist, EntryItem("b|" + Mp3("1.mp3", 128, 2)));
+  Append(playlist, EntryItem("c|" + Mp3("2.mp3", 128, 2)));
+  Append(playlist, EntryItem("a|" + Mp3("3.mp3", 128, 2)));
   playlist.setSortDirection(SortDirection::Descending);
   for (int click = 0; click < 2; ++click) {
     MenuSort(2, "Track Name");
