@@ -34,9 +34,16 @@ PlaylistReadResult ReadPlaylistFile(const std::string& path, std::vector<std::st
 // must not grow one line without bound.
 inline constexpr std::size_t kMaxPlaylistLine = 64 * 1024;
 
-// The full path a track line names, read relative to the playlist's folder.
-// Lines written on Windows ("\" separators, "C:" in front) are read with "/" and
-// without the drive letter.
+// The full path a track line names as it stands: the line itself when it begins
+// with "/", else the line in the playlist's folder ("./" in front names that
+// folder). The reader takes this path when its file exists.
+std::string LiteralTrackPath(std::string_view line, const std::string& playlistPath);
+
+// The full path a track line names when read the lenient way, which the reader
+// takes when the literal path names no file: a PLS key ("File1=") is dropped, and
+// lines written on Windows ("\" separators, "C:\" in front) are read with "/"
+// and without the drive letter. A letter and a colon without a separator after
+// them begin a name, not a drive.
 std::string ResolveTrackLine(std::string_view line, const std::string& playlistPath);
 
 // ---- writing M3U ----
@@ -48,10 +55,14 @@ struct M3UEntry {
 };
 
 // How a track's path is written: relative when the track lies in the playlist's
-// folder or below it, else in full.
+// folder or below it, else in full. A relative path that a reader could take for
+// another kind of line (a "#" line, a PLS key, a drive or a root) gets "./" in
+// front, so that it is read as this path and no other.
 std::string M3UTrackPath(const std::string& playlistPath, const std::string& trackPath);
 
-// The bytes of an M3U file for the entries, UTF-8, lines ended by CR LF.
+// The bytes of an M3U file for the entries, UTF-8, lines ended by CR LF. A CR or LF
+// inside a name or path becomes a blank: a file of one path per line cannot hold
+// it, so such a track is missing when the file is read back.
 std::string ComposeM3U(const std::string& playlistPath, const std::vector<M3UEntry>& entries);
 
 // Writes bytes to a temporary file beside path and renames it over path, so a

@@ -8,6 +8,7 @@
 
 #include "tracks/PlaylistFile.h"
 #include "tracks/PlaylistFixture.h"
+#include "tracks/TrickyTrackPaths.h"
 
 namespace {
 
@@ -102,6 +103,27 @@ TEST_F(PlaylistDocumentTest, OpenRoundTripOfTheThreePathForms) {
   EXPECT_EQ(document.pnlPlaylistCaption(), "   MP3 Playlist - list");
   EXPECT_EQ(editor.lblInfo2(), "Total: 3 tracks | 03:30 | 3.20 MB");
   EXPECT_FALSE(tables.pnlHelpVisible());
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
+// Saving and opening again gives back every track, whatever its name looks like.
+TEST_F(PlaylistDocumentTest, TracksWithTrickyNamesComeBackInOrder) {
+  const Names names = TrickyTrackPaths(7, 120);
+  Names items, paths;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    paths.push_back(dir.write((i % 3 == 2 ? "other/" : "pl/") + names[i], "x"));
+    items.push_back("T" + std::to_string(i) + "|" + paths.back());
+  }
+  Fill(items);
+  const std::string list = dir.file("pl/list.m3u");
+  ASSERT_TRUE(document.SavePlaylist(list));
+  Names read;
+  const PlaylistReadResult result = ReadPlaylistFile(list, read, fs);
+  EXPECT_EQ(result.missing, 0);
+  EXPECT_EQ(read, items);
+  tables.ClearGrid(playlist);
+  EXPECT_TRUE(document.OpenPlaylist(list));
+  EXPECT_EQ(Column("Path"), paths);
   EXPECT_TRUE(dialogs.shown().empty());
 }
 
