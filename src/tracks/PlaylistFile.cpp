@@ -57,6 +57,11 @@ std::string InPlaylistFolder(std::string_view relative, const std::string& playl
   return FolderPart(playlistPath) + std::string(relative);
 }
 
+std::string TooLargeErrorText(const std::string& path) {
+  return ReadErrorText(path) + " The file is larger than " +
+         std::to_string(kMaxPlaylistFileSize / (1024 * 1024)) + " MB and is not a playlist.";
+}
+
 std::string ReplaceAll(std::string_view text, char from, std::string_view to) {
   std::string result;
   result.reserve(text.size());
@@ -197,6 +202,10 @@ PlaylistReadResult ReadPlaylistFile(const std::string& path, std::vector<std::st
   auto file = fs.openRead(path);
   if (!file) {
     result.error = ReadErrorText(path);
+    return result;
+  }
+  if (file->size() > kMaxPlaylistFileSize) {
+    result.error = TooLargeErrorText(path);
     return result;
   }
   LineInterpreter interpreter(path, fs);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -26,9 +27,14 @@ struct PlaylistReadResult {
 
 // Appends "name|path" for every track line of the playlist file whose file
 // exists and counts the others. A path that does not exist yields nothing. A
-// file that cannot be read yields the error text and leaves list unchanged.
+// file that cannot be read, or is larger than kMaxPlaylistFileSize, yields the
+// error text and leaves list unchanged.
 PlaylistReadResult ReadPlaylistFile(const std::string& path, std::vector<std::string>& list,
                                     platform::FileSystem& fs = platform::localFileSystem());
+
+// Files larger than this are refused unread: a playlist of ten thousand tracks is a few
+// megabytes, and a large file of another kind must not be read to its end.
+inline constexpr std::int64_t kMaxPlaylistFileSize = 64 * 1024 * 1024;
 
 // Lines longer than this are skipped: no path is that long, and a binary file
 // must not grow one line without bound.

@@ -343,6 +343,18 @@ TEST(PlaylistRoundTripTest, EveryGeneratedTrackComesBackInOrder) {
   }
 }
 
+TEST_F(PlaylistReadTest, FilesOverTheSizeLimitAreNotRead) {
+  dir_.write("pl/list.m3u", "a.mp3\n");
+  std::filesystem::resize_file(playlist_, kMaxPlaylistFileSize + 1);  // sparse: no disk used
+  items_ = {"kept"};
+  const PlaylistReadResult result = ReadPlaylistFile(playlist_, items_);
+  ASSERT_TRUE(result.error);
+  EXPECT_EQ(*result.error, "Cannot read file \"" + playlist_ +
+                               "\". The file is larger than 64 MB and is not a playlist.");
+  EXPECT_EQ(items_, (std::vector<std::string>{"kept"}));
+  EXPECT_EQ(kMaxPlaylistFileSize, 64 * 1024 * 1024);
+}
+
 TEST(ReplaceFileContentsTest, WritesAndReplaces) {
   TempDir dir;
   const std::string path = dir.file("out.m3u");
