@@ -19,8 +19,48 @@ constexpr char kEditNameLabel[] = "Enter Playlist Name:";
 constexpr char kCaptionPrefix[] = "   MP3 Playlist - ";
 constexpr char kUntitled[] = "Untitled";
 
+constexpr char kUnreadableSuffix[] = ".unreadable";
+constexpr int kMaxUnreadableCopies = 1000;
+
 std::string ReplaceQuestion(const std::string& path) {
   return "File " + FileNamePart(path) + " already exists. Replace?";
+}
+
+// Where an autosave file that could not be read is kept: never over an earlier one. "" when a
+// thousand names are taken.
+std::string UnreadableAutosaveName(const std::string& autosavePath, platform::FileSystem& fs) {
+  for (int n = 0; n < kMaxUnreadableCopies; ++n) {
+    const std::string name =
+        autosavePath + kUnreadableSuffix + (n == 0 ? std::string() : std::to_string(n));
+    if (!fs.fileExists(name) && !fs.directoryExists(name)) return name;
+  }
+  return std::string();
+}
+
+std::string NotRestoredText(const std::string& readError) {
+  return readError + "\r\nThe playlist kept from the last session was not restored.";
+}
+
+// The name an unreadable autosave file goes to, as the messages give it.
+std::string AsideTarget(const std::string& aside) {
+  return aside.empty()
+             ? std::string("a free name (every \"") + kUnreadableSuffix + "\" name is taken)"
+             : "\"" + aside + "\"";
+}
+
+std::string KeptAsideText(const std::string& readError, const std::string& aside) {
+  return NotRestoredText(readError) + " The file is kept as " + AsideTarget(aside) + ".";
+}
+
+std::string NotKeptAsideText(const std::string& readError, const std::string& aside) {
+  return NotRestoredText(readError) + " It could not be renamed to " + AsideTarget(aside) +
+         " now; it will be kept there before the playlist is saved again.";
+}
+
+std::string AutosaveNotWrittenText(const std::string& autosave, const std::string& aside) {
+  return "The playlist was not saved: \"" + autosave +
+         "\" could not be read at start and could not be renamed to " + AsideTarget(aside) +
+         ", so it is kept as it is.";
 }
 
 }  // namespace
@@ -133,7 +173,10 @@ bool PlaylistDocument::OpenPlaylist(const std::string& path) {
   std::vector<std::string> items;
   const PlaylistReadResult read = ReadPlaylistFile(source, items, tables_.fileSystem());
   if (read.error) {
-    dialogs_.error(*read.error);
+    if (source == autosavePath_)
+      KeepUnreadableAutosave(*read.error);
+    else
+      dialogs_.error(*read.error);
     return false;
   }
   tables_.ClearGrid(playlist());
@@ -177,5 +220,29 @@ bool PlaylistDocument::RestoreAutosave() {
 }
 
 bool PlaylistDocument::WriteAutosave() {
-  return !autosavePath_.empty() && SavePlaylist(autosavePath_);
+  if (autosavePath_.empty()) return false;
+  if (autosaveUnreadable_ && tables_.fileSystem().fileExists(autosavePath_)) {
+    const std::string aside = UnreadableAutosaveName(autosavePath_, tables_.fileSystem());
+    if (!MoveAutosaveTo(aside)) {
+      dialogs_.error(AutosaveNotWrittenText(autosavePath_, aside));
+      return false;
+    }
+  }
+  autosaveUnreadable_ = false;
+  return SavePlaylist(autosavePath_);
+}
+
+// One read error must not cost the kept playlist, which the autosave at close would write over.
+void PlaylistDocument::KeepUnreadableAutosave(const std::string& readError) {
+  const std::string aside = UnreadableAutosaveName(autosavePath_, tables_.fileSystem());
+  if (MoveAutosaveTo(aside)) {
+    dialogs_.error(KeptAsideText(readError, aside));
+    return;
+  }
+  autosaveUnreadable_ = true;
+  dialogs_.error(NotKeptAsideText(readError, aside));
+}
+
+bool PlaylistDocument::MoveAutosaveTo(const std::string& aside) {
+  return !aside.empty() && tables_.fileSystem().rename(autosavePath_, aside);
 }

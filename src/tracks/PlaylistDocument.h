@@ -49,9 +49,13 @@ class PlaylistDocument {
   void UpdatePlaylistCaption();
 
   // At start: the autosave playlist comes back, untitled. Nothing when there is no autosave.
+  // An autosave file that cannot be read is never written over: it is renamed aside, to the
+  // autosave path + ".unreadable" (or ".unreadable1", "2", … when that is taken), and the error
+  // says where it went.
   bool RestoreAutosave();
   // At close: the playlist goes to the autosave file, silently. A failure is shown and gives
-  // false; the window closes all the same.
+  // false; the window closes all the same. An unreadable autosave file that could not be renamed
+  // aside at start is renamed now; failing that, nothing is written.
   bool WriteAutosave();
 
  private:
@@ -64,6 +68,11 @@ class PlaylistDocument {
   std::string ChooseSavePath();
   std::string ComposePlaylistText(const std::string& path);
   void FillFromItems(const std::vector<std::string>& items);
+  // The autosave file could not be read: it goes aside now, or before the next autosave.
+  void KeepUnreadableAutosave(const std::string& readError);
+  // Renames the autosave file to aside (a free name beside it); false when aside is empty or
+  // the rename failed.
+  bool MoveAutosaveTo(const std::string& aside);
 
   TrackTables& tables_;
   PlaylistEditor& editor_;
@@ -71,4 +80,6 @@ class PlaylistDocument {
   std::string autosavePath_;
   std::string playlistName_;
   std::string caption_;
+  // The autosave file could not be read and is still in its place: no autosave over it.
+  bool autosaveUnreadable_ = false;
 };

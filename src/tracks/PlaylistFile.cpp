@@ -36,6 +36,32 @@ bool StartsWithFileKey(std::string_view line) {
 
 bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
+bool StartsWithDriveLetter(std::string_view path) {
+  return path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == ':';
+}
+
+// What a reader could take for another kind of line than this relative path: a comment or name
+// line, a PLS key, a drive ("C:" or "C:\"), a drive's root ("\") or this machine's root.
+bool LooksLikeAnotherForm(std::string_view relative) {
+  return relative.starts_with('#') || relative.starts_with('\\') || relative.starts_with('/') ||
+         StartsWithDriveLetter(relative) ||
+         (StartsWithFileKey(relative) && relative.find('=') != std::string_view::npos);
+}
+
+// A path relative to the playlist's folder made full. "./" in front names that folder.
+std::string InPlaylistFolder(std::string_view relative, const std::string& playlistPath) {
+  while (relative.starts_with("./")) {
+    relative.remove_prefix(2);
+    while (relative.starts_with('/')) relative.remove_prefix(1);
+  }
+  return FolderPart(playlistPath) + std::string(relative);
+}
+
+std::string TooLargeErrorText(const std::string& path) {
+  return ReadErrorText(path) + " The file is larger than " +
+         std::to_string(kMaxPlaylistFileSize / (1024 * 1024)) + " MB and is not a playlist.";
+}
+
 std::string ReplaceAll(std::string_view text, char from, std::string_view to) {
   std::string result;
   result.reserve(text.size());
@@ -63,7 +89,8 @@ class LineInterpreter {
       : playlistPath_(playlistPath), fs_(fs) {}
 
   void line(std::string_view text) {
-    if (text.find(kExtInf) != std::string_view::npos) {
+    // Only at the start of a line: a track's path may hold these characters too.
+    if (text.starts_with(kExtInf)) {
       std::string_view rest = text.substr(kExtInf.size());
       const std::size_t comma = rest.find(',');
       if (comma != std::string_view::npos) rest.remove_prefix(comma + 1);
@@ -71,9 +98,8 @@ class LineInterpreter {
       return;
     }
     if (!ContainsUpperMp3(text)) return;
-    const std::string path = ResolveTrackLine(text, playlistPath_);
-    // No file can have a zero byte in its name; the C interface would cut the path there.
-    if (path.find('\0') == std::string::npos && fs_.fileExists(path))
+    const std::string path = ExistingTrack(text);
+    if (!path.empty())
       items_.push_back(pendingName_ + "|" + path);
     else
       ++missing_;
@@ -84,6 +110,18 @@ class LineInterpreter {
   int missing() const { return missing_; }
 
  private:
+  // The existing file a track line names: as it stands first, so that a name holding "\", ":"
+  // or "=" is found; then read the lenient way. Empty when neither names a file.
+  std::string ExistingTrack(std::string_view text) {
+    // No file can have a zero byte in its name; the C interface would cut the path there.
+    if (text.find('\0') != std::string_view::npos) return std::string();
+    const std::string literal = LiteralTrackPath(text, playlistPath_);
+    if (fs_.fileExists(literal)) return literal;
+    const std::string lenient = ResolveTrackLine(text, playlistPath_);
+    if (lenient != literal && fs_.fileExists(lenient)) return lenient;
+    return std::string();
+  }
+
   const std::string& playlistPath_;
   platform::FileSystem& fs_;
   std::string pendingName_;
@@ -142,15 +180,19 @@ plTrack SplitItem(std::string_view itemText) {
   return {std::string(itemText.substr(0, bar)), std::string(itemText.substr(bar + 1))};
 }
 
+std::string LiteralTrackPath(std::string_view line, const std::string& playlistPath) {
+  if (line.starts_with('/')) return std::string(line);
+  return InPlaylistFolder(line, playlistPath);
+}
+
 std::string ResolveTrackLine(std::string_view line, const std::string& playlistPath) {
   if (StartsWithFileKey(line)) {
     const std::size_t equals = line.find('=');
     if (equals != std::string_view::npos) line.remove_prefix(equals + 1);
   }
   std::string path = ReplaceAll(line, '\\', "/");
-  if (path.size() >= 2 && IsAsciiLetter(path[0]) && path[1] == ':') path.erase(0, 2);
-  if (!path.empty() && path[0] == '/') return path;
-  return FolderPart(playlistPath) + path;
+  if (StartsWithDriveLetter(path) && path.size() > 2 && path[2] == '/') path.erase(0, 2);
+  return LiteralTrackPath(path, playlistPath);
 }
 
 PlaylistReadResult ReadPlaylistFile(const std::string& path, std::vector<std::string>& list,
@@ -160,6 +202,10 @@ PlaylistReadResult ReadPlaylistFile(const std::string& path, std::vector<std::st
   auto file = fs.openRead(path);
   if (!file) {
     result.error = ReadErrorText(path);
+    return result;
+  }
+  if (file->size() > kMaxPlaylistFileSize) {
+    result.error = TooLargeErrorText(path);
     return result;
   }
   LineInterpreter interpreter(path, fs);
@@ -190,9 +236,9 @@ PlaylistReadResult ReadPlaylistFile(const std::string& path, std::vector<std::st
 std::string M3UTrackPath(const std::string& playlistPath, const std::string& trackPath) {
   const std::string playlistFolder = FolderPart(playlistPath);
   const std::string trackFolder = FolderPart(trackPath);
-  if (trackFolder.compare(0, playlistFolder.size(), playlistFolder) == 0)
-    return trackPath.substr(playlistFolder.size());
-  return trackPath;
+  if (trackFolder.compare(0, playlistFolder.size(), playlistFolder) != 0) return trackPath;
+  const std::string relative = trackPath.substr(playlistFolder.size());
+  return LooksLikeAnotherForm(relative) ? "./" + relative : relative;
 }
 
 std::string ComposeM3U(const std::string& playlistPath, const std::vector<M3UEntry>& entries) {

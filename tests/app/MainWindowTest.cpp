@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QTest>
 #include <QToolButton>
+#include <filesystem>
 
 #include "app/BrowserPanel.h"
 #include "app/CaptionPanel.h"
@@ -104,6 +105,24 @@ TEST_F(MainWindowTest, PlaylistSurvivesARestartUntitled) {
 TEST_F(MainWindowTest, ClosingAnEmptyPlaylistWritesOnlyTheHeader) {
   openWindow()->close();
   EXPECT_EQ(ReadFileBytes(autosave_), "#EXTM3U\r\n");
+}
+
+// A kept playlist too large to be one is not read; it is moved aside at start, named in the
+// message, and the close writes a fresh one instead of over it.
+TEST_F(MainWindowTest, AnUnreadableAutosaveIsKeptAsideNotOverwritten) {
+  dir_.write("songloom.m3u", "#EXTM3U\r\n");
+  const std::uintmax_t size = 65 * 1024 * 1024;
+  std::filesystem::resize_file(autosave_, size);  // sparse: no disk used
+  openWindow()->close();
+  EXPECT_EQ(dialogs_.texts(DialogKind::Error),
+            std::vector<std::string>{
+                "Cannot read file \"" + autosave_ +
+                "\". The file is larger than 64 MB and is not a playlist.\r\nThe playlist kept "
+                "from the last session was not restored. The file is kept as \"" +
+                autosave_ + ".unreadable\"."});
+  EXPECT_EQ(ReadFileBytes(autosave_), "#EXTM3U\r\n");
+  ASSERT_TRUE(std::filesystem::exists(autosave_ + ".unreadable"));
+  EXPECT_EQ(std::filesystem::file_size(autosave_ + ".unreadable"), size);
 }
 
 TEST_F(MainWindowTest, ShortcutsReachThePlaylistCommands) {

@@ -1,6 +1,8 @@
 #include "cli/PlaylistCommand.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 #include <sstream>
 #include <string>
 
@@ -8,6 +10,7 @@
 #include "support/CliProcess.h"
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
+#include "tracks/PlaylistFile.h"
 
 namespace {
 
@@ -34,6 +37,8 @@ TEST(PlaylistCommandTest, PlaylistWithoutEntries) {
 TEST(PlaylistCommandTest, MissingOrUnreadableFileFails) {
   TempDir dir;
   const std::string list = dir.write("list.m3u", "a.mp3\n");
+  const std::string huge = dir.write("huge.m3u", "a.mp3\n");
+  std::filesystem::resize_file(huge, kMaxPlaylistFileSize + 1);  // sparse: no disk used
   FaultyFileSystem fs;
   fs.failRead = true;
   struct Case {
@@ -42,7 +47,9 @@ TEST(PlaylistCommandTest, MissingOrUnreadableFileFails) {
   };
   for (const Case& c :
        {Case{dir.file("none.m3u"), "songloom-cli: no such file: " + dir.file("none.m3u") + "\n"},
-        Case{list, "songloom-cli: Cannot read file \"" + list + "\".\n"}}) {
+        Case{list, "songloom-cli: Cannot read file \"" + list + "\".\n"},
+        Case{huge, "songloom-cli: Cannot read file \"" + huge +
+                       "\". The file is larger than 64 MB and is not a playlist.\n"}}) {
     std::ostringstream out, err;
     EXPECT_EQ(RunPlaylistCommand(c.file, out, err, fs), 1);
     EXPECT_EQ(out.str(), "");

@@ -8,6 +8,7 @@
 
 #include "tracks/PlaylistFile.h"
 #include "tracks/PlaylistFixture.h"
+#include "tracks/TrickyTrackPaths.h"
 
 namespace {
 
@@ -102,6 +103,27 @@ TEST_F(PlaylistDocumentTest, OpenRoundTripOfTheThreePathForms) {
   EXPECT_EQ(document.pnlPlaylistCaption(), "   MP3 Playlist - list");
   EXPECT_EQ(editor.lblInfo2(), "Total: 3 tracks | 03:30 | 3.20 MB");
   EXPECT_FALSE(tables.pnlHelpVisible());
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
+// Saving and opening again gives back every track, whatever its name looks like.
+TEST_F(PlaylistDocumentTest, TracksWithTrickyNamesComeBackInOrder) {
+  const Names names = TrickyTrackPaths(7, 120);
+  Names items, paths;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    paths.push_back(dir.write((i % 3 == 2 ? "other/" : "pl/") + names[i], "x"));
+    items.push_back("T" + std::to_string(i) + "|" + paths.back());
+  }
+  Fill(items);
+  const std::string list = dir.file("pl/list.m3u");
+  ASSERT_TRUE(document.SavePlaylist(list));
+  Names read;
+  const PlaylistReadResult result = ReadPlaylistFile(list, read, fs);
+  EXPECT_EQ(result.missing, 0);
+  EXPECT_EQ(read, items);
+  tables.ClearGrid(playlist);
+  EXPECT_TRUE(document.OpenPlaylist(list));
+  EXPECT_EQ(Column("Path"), paths);
   EXPECT_TRUE(dialogs.shown().empty());
 }
 
@@ -253,6 +275,107 @@ TEST_F(PlaylistDocumentTest, AutosaveWriteFailureIsShownAndKeepsTheOldAutosave) 
   EXPECT_EQ(dialogs.texts(DialogKind::Error), Names{"Cannot write file \"" + old + "\"."});
   EXPECT_EQ(ReadFileBytes(old), "#EXTM3U\r\n#EXTINF: 1,x\r\nx.mp3\r\n");
   EXPECT_FALSE(std::filesystem::exists(old + ".songloom-tmp"));
+}
+
+// What the start-up says when the kept playlist cannot be read and was moved to keptAs.
+std::string KeptAsideText(const std::string& autosave, const std::string& keptAs) {
+  return "Cannot read file \"" + autosave +
+         "\".\r\nThe playlist kept from the last session was not restored. The file is kept as \"" +
+         keptAs + "\".";
+}
+
+// A kept playlist that cannot be read at start is moved aside under a name of its own (never
+// over an earlier one), so the autosave at close cannot write over it.
+TEST_F(PlaylistDocumentTest, UnreadableAutosaveIsKeptAsideAndNeverOverwritten) {
+  struct Case {
+    const char* what;
+    bool failOpen;
+    Names earlier;  // suffixes of files kept aside before
+    std::string keptAs;
+  };
+  const std::vector<Case> cases = {
+      {"read fails", false, {}, ".unreadable"},
+      {"open fails, one kept before", true, {".unreadable"}, ".unreadable1"},
+      {"two kept before", false, {".unreadable", ".unreadable1"}, ".unreadable2"},
+  };
+  const std::string autosave = document.autosavePath();
+  const std::string kept = "#EXTM3U\r\n#EXTINF: 60,Kept\r\na.mp3\r\n";
+  Track("a", 60);
+  const std::string b = Track("b", 30);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    dir.write("songloom.m3u", kept);
+    for (const std::string& suffix : c.earlier) dir.write("songloom.m3u" + suffix, suffix);
+    fs.failOpenRead = c.failOpen;
+    fs.failRead = !c.failOpen;
+    EXPECT_FALSE(document.RestoreAutosave());
+    fs.failOpenRead = fs.failRead = false;
+    EXPECT_EQ(dialogs.texts(DialogKind::Error).back(), KeptAsideText(autosave, autosave + c.keptAs));
+    EXPECT_TRUE(playlist.isEmpty());
+    EXPECT_EQ(ReadFileBytes(autosave + c.keptAs), kept);
+
+    Fill({b});
+    EXPECT_TRUE(document.WriteAutosave());
+    EXPECT_EQ(ReadFileBytes(autosave), "#EXTM3U\r\n#EXTINF: 30,b\r\nb.mp3\r\n");
+    EXPECT_EQ(ReadFileBytes(autosave + c.keptAs), kept);
+    for (const std::string& suffix : c.earlier) EXPECT_EQ(ReadFileBytes(autosave + suffix), suffix);
+    tables.ClearGrid(playlist);
+    for (const char* suffix : {".unreadable", ".unreadable1", ".unreadable2"})
+      std::filesystem::remove(autosave + suffix);
+  }
+  EXPECT_EQ(dialogs.texts(DialogKind::Error).size(), cases.size());
+}
+
+// The same when the file cannot be renamed aside at start: the autosave at close tries again
+// and, failing, writes nothing over the unreadable file and says so.
+TEST(UnreadableAutosaveTest, NotMovedAsideMeansNotOverwritten) {
+  // Renames to a name with ".unreadable" in it fail while refuseAside is set; the autosave's
+  // own replacement still works.
+  struct AsideRefusingFileSystem : FaultyFileSystem {
+    bool refuseAside = true;
+    bool rename(const std::string& from, const std::string& to) override {
+      if (refuseAside && to.find(".unreadable") != std::string::npos) return false;
+      return FaultyFileSystem::rename(from, to);
+    }
+  };
+  TempDir dir;
+  AsideRefusingFileSystem fs;
+  TMPEGaudio analyser{fs};
+  TrackTables tables{analyser, fs};
+  ScriptedDialogs dialogs;
+  Mrng random;
+  PlaylistEditor editor{tables, dialogs, random, [] { return 1u; }};
+  const std::string autosave = dir.file("songloom.m3u");
+  PlaylistDocument document{tables, editor, dialogs, autosave};
+  tables.SetUpColumns();
+  editor.Renumber();
+  const std::string kept = "#EXTM3U\r\n#EXTINF: 60,Kept\r\na.mp3\r\n";
+  dir.write("songloom.m3u", kept);
+
+  fs.failRead = true;
+  EXPECT_FALSE(document.RestoreAutosave());
+  fs.failRead = false;
+  EXPECT_EQ(dialogs.texts(DialogKind::Error),
+            Names{"Cannot read file \"" + autosave +
+                  "\".\r\nThe playlist kept from the last session was not restored. It could not "
+                  "be renamed to \"" +
+                  autosave +
+                  ".unreadable\" now; it will be kept there before the playlist is saved again."});
+
+  ASSERT_TRUE(tables.FillRowFromItem(tables.grdPlaylist(), 1, dir.write("b.mp3", "b")));
+  EXPECT_FALSE(document.WriteAutosave());
+  EXPECT_EQ(dialogs.texts(DialogKind::Error).back(),
+            "The playlist was not saved: \"" + autosave +
+                "\" could not be read at start and could not be renamed to \"" + autosave +
+                ".unreadable\", so it is kept as it is.");
+  EXPECT_EQ(ReadFileBytes(autosave), kept);
+  EXPECT_EQ(SortedFolderNames(dir.path()), (Names{"b.mp3", "songloom.m3u"}));
+
+  fs.refuseAside = false;
+  EXPECT_TRUE(document.WriteAutosave());
+  EXPECT_EQ(ReadFileBytes(autosave + ".unreadable"), kept);
+  EXPECT_EQ(ReadFileBytes(autosave), "#EXTM3U\r\n#EXTINF: 0,b\r\nb.mp3\r\n");
+  EXPECT_EQ(dialogs.texts(DialogKind::Error).size(), 2u);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
+#include "tracks/TrickyTrackPaths.h"
 
 namespace {
 
@@ -44,6 +45,17 @@ TEST(PlaylistFileTest, WriterPathIsRelativeOnlyBelowThePlaylistFolder) {
       {"/archive/music/c.mp3", "/archive/music/c.mp3"},  // the folder occurs, but not in front
       {"/musicbox/d.mp3", "/musicbox/d.mp3"},
       {"/Music/e.mp3", "/Music/e.mp3"},  // case-sensitive
+      // Relative names that a reader could take for a PLS key, a drive, a root or a name line
+      // get "./" in front.
+      {"/music/File=1.mp3", "./File=1.mp3"},
+      {"/music/file2=x/a.mp3", "./file2=x/a.mp3"},
+      {"/music/D:Ream - Things.mp3", "./D:Ream - Things.mp3"},
+      {"/music/a:b.mp3", "./a:b.mp3"},
+      {"/music/\\x.mp3", "./\\x.mp3"},
+      {"/music/#EXTINF:1,x.mp3", "./#EXTINF:1,x.mp3"},
+      {"/music/Files.mp3", "Files.mp3"},
+      {"/music/x\\y.mp3", "x\\y.mp3"},
+      {"/music/Rock/File=2.mp3", "Rock/File=2.mp3"},
   };
   for (const Case& c : cases) EXPECT_EQ(M3UTrackPath(playlist, c.track), c.written) << c.track;
 }
@@ -82,8 +94,12 @@ TEST(PlaylistFileTest, ResolvesTrackLines) {
       {"Rock\\b.mp3", "/music/Rock/b.mp3"},
       {"\\Music\\d.mp3", "/Music/d.mp3"},
       {"C:\\Music\\d.mp3", "/Music/d.mp3"},
-      {"d:song.mp3", "/music/song.mp3"},
+      {"d:/Music/e.mp3", "/Music/e.mp3"},
       {"File1=C:\\Music\\a.mp3", "/Music/a.mp3"},
+      {".\\Rock\\b.mp3", "/music/Rock/b.mp3"},
+      // A letter and a colon without a separator after them is part of a name, not a drive.
+      {"d:song.mp3", "/music/d:song.mp3"},
+      {"./File=1.mp3", "/music/File=1.mp3"},
   };
   for (const Case& c : cases) EXPECT_EQ(ResolveTrackLine(c.line, playlist), c.path) << c.line;
   EXPECT_EQ(ResolveTrackLine("a.mp3", "list.m3u"), "a.mp3");
@@ -116,6 +132,7 @@ TEST_F(PlaylistReadTest, ReadsLinesOfEveryForm) {
     std::vector<std::string> items;  // with "pl/" as "$" for the playlist folder
     int missing;
   };
+  dir_.write("pl/File=1.mp3", "k");
   const std::vector<Case> cases = {
       {"extended M3U",
        "#EXTM3U\r\n#EXTINF: 215,Artist - Title\r\na.mp3\r\n",
@@ -139,9 +156,18 @@ TEST_F(PlaylistReadTest, ReadsLinesOfEveryForm) {
       {"other types ignored, not counted", "#EXTM3U\nsong.ogg\n\nnotes.txt\n", {}, 0},
       {"name cleared after every track line", "#EXTINF:1,Gone\nnone.mp3\na.mp3\n", {"|$a.mp3"}, 1},
       {"written on Windows",
-       "#EXTINF:1,W\r\nsub\\b.mp3\r\nC:a.mp3\r\n",
-       {"W|$sub/b.mp3", "|$a.mp3"},
+       "#EXTINF:1,W\r\nsub\\b.mp3\r\nC:\\sub\\none.mp3\r\n",
+       {"W|$sub/b.mp3"},
+       1},
+      {"a letter and a colon begin a name", "C:a.mp3\r\n", {}, 1},
+      {"a file named like a PLS key, written without \"./\"",
+       "File=1.mp3\r\nFile1=a.mp3\r\n",
+       {"|$File=1.mp3", "|$a.mp3"},
        0},
+      {"a name line begins with #EXTINF:",
+       "#EXTINF:1,N\nsub/x #EXTINF:1,y.mp3\na.mp3\n",
+       {"|$a.mp3"},
+       1},
       {"lines ended by CR only",
        "#EXTINF:1,A\ra.mp3\r#EXTINF:2,B\rsub/b.mp3\r",
        {"A|$a.mp3", "B|$sub/b.mp3"},
@@ -247,6 +273,86 @@ TEST_F(PlaylistReadTest, NamesAndPathsOutsideAsciiSurviveARoundTrip) {
   EXPECT_EQ(bytes, "#EXTM3U\r\n#EXTINF: 1," + name + "\r\nCaf\xC3\xA9/na\xC3\xAFve.mp3\r\n");
   read(bytes);
   EXPECT_EQ(items_, (std::vector<std::string>{name + "|" + track}));
+}
+
+// Names that the reader once took for something else: a PLS key, a drive, a separator, a name
+// line. Each of them, saved and read again, comes back.
+TEST_F(PlaylistReadTest, NamesThatLookLikeOtherLinesSurviveARoundTrip) {
+  const std::vector<std::string> names = {
+      "File=1.mp3",          "a:b.mp3",   "D:Ream - Things.mp3", "x\\y.mp3",  "\\z.mp3",
+      "#EXTINF:1,x.mp3",     "song #EXTINF: 1,x.mp3", "C:\\w.mp3", "sub/File=3.mp3",
+      "c:/v.mp3"};
+  std::vector<M3UEntry> entries;
+  std::vector<std::string> expected;
+  for (const std::string& name : names) {
+    const std::string path = dir_.write("pl/" + name, "x");
+    entries.push_back({"N", path, 1});
+    expected.push_back("N|" + path);
+  }
+  for (const std::string& name : names) {
+    const std::string path = dir_.write("other/" + name, "x");
+    entries.push_back({"O", path, 1});
+    expected.push_back("O|" + path);
+  }
+  const PlaylistReadResult result = read(ComposeM3U(playlist_, entries));
+  EXPECT_EQ(items_, expected);
+  EXPECT_EQ(result.missing, 0);
+}
+
+// A track that is gone is counted missing, never replaced by another file that its line could
+// also name when read the lenient way.
+TEST_F(PlaylistReadTest, AMissingTrackIsNotReadAsAnotherFile) {
+  dir_.write("pl/1.mp3", "x");
+  dir_.write("pl/Ream.mp3", "x");
+  const std::string bytes =
+      ComposeM3U(playlist_, {{"K", dir_.file("pl/File=1.mp3"), 1},
+                             {"D", dir_.file("pl/D:Ream.mp3"), 1},
+                             {"R", dir_.file("pl/D:/Ream.mp3"), 1}});
+  const PlaylistReadResult result = read(bytes);
+  EXPECT_EQ(items_, std::vector<std::string>{});
+  EXPECT_EQ(result.missing, 3);
+}
+
+// Round trip over generated names, in the playlist's folder, below it and elsewhere, for a
+// plain playlist folder and for one whose own name is full of such pieces.
+TEST(PlaylistRoundTripTest, EveryGeneratedTrackComesBackInOrder) {
+  const std::vector<std::string> names = TrickyTrackPaths(20240611, 300);
+  for (const std::string folder : {"pl", "C:\\p l=#EXTINF:1,\xC3\xA9"}) {
+    SCOPED_TRACE(folder);
+    TempDir dir;
+    const std::string playlist = dir.file(folder + "/list.m3u");
+    std::vector<M3UEntry> entries;
+    std::vector<std::string> expected;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      const std::string path = dir.write((i % 3 == 2 ? "other/" : folder + "/") + names[i], "x");
+      // Track names from the same pieces; "|" cannot stay inside a name of an item text.
+      const std::string name = names[(i + 7) % names.size()];
+      entries.push_back({name, path, 1});
+      std::string shown;
+      for (char c : name) shown += c == '|' ? std::string("\xC2\xA6") : std::string(1, c);
+      expected.push_back(shown + "|" + path);
+    }
+    dir.write(folder + "/list.m3u", ComposeM3U(playlist, entries));
+    std::vector<std::string> items;
+    const PlaylistReadResult result = ReadPlaylistFile(playlist, items);
+    EXPECT_FALSE(result.error);
+    EXPECT_EQ(result.missing, 0);
+    ASSERT_EQ(items.size(), expected.size());
+    for (std::size_t i = 0; i < items.size(); ++i)
+      EXPECT_EQ(items[i], expected[i]) << "written as: " << M3UTrackPath(playlist, entries[i].path);
+  }
+}
+
+TEST_F(PlaylistReadTest, FilesOverTheSizeLimitAreNotRead) {
+  dir_.write("pl/list.m3u", "a.mp3\n");
+  std::filesystem::resize_file(playlist_, kMaxPlaylistFileSize + 1);  // sparse: no disk used
+  items_ = {"kept"};
+  const PlaylistReadResult result = ReadPlaylistFile(playlist_, items_);
+  ASSERT_TRUE(result.error);
+  EXPECT_EQ(*result.error, "Cannot read file \"" + playlist_ +
+                               "\". The file is larger than 64 MB and is not a playlist.");
+  EXPECT_EQ(items_, (std::vector<std::string>{"kept"}));
+  EXPECT_EQ(kMaxPlaylistFileSize, 64 * 1024 * 1024);
 }
 
 TEST(ReplaceFileContentsTest, WritesAndReplaces) {
