@@ -362,7 +362,7 @@ TEST(UnreadableAutosaveTest, NotMovedAsideMeansNotOverwritten) {
                   autosave +
                   ".unreadable\" now; it will be kept there before the playlist is saved again."});
 
-  ASSERT_TRUE(tables.FillRowFromItem(tables.grdPlaylist(), 1, dir.write("b.mp3", "b")));
+  ASSERT_TRUE(tables.FillRowFromItem(tables.grdPlaylist(), 1, FileItem(dir.write("b.mp3", "b"))));
   EXPECT_FALSE(document.WriteAutosave());
   EXPECT_EQ(dialogs.texts(DialogKind::Error).back(),
             "The playlist was not saved: \"" + autosave +
