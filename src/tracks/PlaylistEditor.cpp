@@ -151,6 +151,9 @@ void PlaylistEditor::RemoveSelected() {
   }
   grid.removeRows(rows);
   tables_.MarkEmptyIfNoRows(grid);
+  // Playing times taken off one by one leave a rounding rest; an empty playlist has none, and
+  // a rest would make it look changed to the question about saving it.
+  if (grid.isEmpty()) running.Duration = 0.0;
   UpdatePlaylistTotals(true);
 }
 

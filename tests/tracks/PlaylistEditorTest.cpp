@@ -79,6 +79,20 @@ TEST_F(PlaylistEditorTest, RemovingSelectedRowsTakesTheirFilesOffTheTotals) {
   EXPECT_EQ(editor.lblInfo2(), "Total: 2 tracks | 03:30 | 3.20 MB");
 }
 
+TEST_F(PlaylistEditorTest, AnEmptiedPlaylistHasExactlyZeroTotalsAndNothingToSave) {
+  // Playing times that are not whole seconds leave a rounding rest when taken off one by one.
+  FillTracks({0.1, 0.2, 0.3});
+  ASSERT_NE(tables.MP3Size(playlist).Duration, 0.0);
+  playlist.selectAll();
+  editor.actRemoveSelExecute();
+  EXPECT_EQ(tables.MP3Size(playlist).Duration, 0.0);
+  EXPECT_EQ(tables.MP3Size(playlist).Size, 0);
+  EXPECT_EQ(tables.MP3Size(playlist).Count, 0);
+  EXPECT_EQ(editor.lblInfo2(), "Total: 0 tracks | 00:00 | 0");
+  document.actNewExecute();  // asks nothing: there is nothing to save
+  EXPECT_TRUE(dialogs.shown().empty());
+}
+
 struct MoveCase {
   const char* what;
   MoveMode mode;
