@@ -92,10 +92,11 @@ class TFileSearch::Walk {
     std::vector<platform::DirEntry> entries;
     search_.fs_.listDirectory(folder, entries);
     std::ranges::sort(entries, NameLess, &platform::DirEntry::name);
+    // Events run after every entry looked at, matching or not, so Stop gets through a folder
+    // of many files that do not match.
     for (const platform::DirEntry& entry : entries) {
       if (search_.Stop) return;
-      if (!MatchesMask(entry.name, mask_)) continue;
-      if (search_.OnFileFind) {
+      if (MatchesMask(entry.name, mask_) && search_.OnFileFind) {
         search_.OnFileFind(folder, entry);
         search_.filesFound_.push_back(folder + entry.name);
       }

@@ -22,8 +22,8 @@ using TSearchFinishEvent = std::function<void(TFileSearch& search)>;
 
 // Walks a folder tree and reports, through events, every folder it enters and every entry
 // that matches one of the masks of SearchFile. Runs inside Execute on the caller's thread and
-// lets queued window events run after each entry it looks at, so Cancel buttons (which set
-// Stop) and timers are served during a long walk.
+// lets queued window events run after each entry it looks at, matching or not, so Cancel
+// buttons (which set Stop) and timers are served during a long walk.
 //
 // SearchFile is a folder path ending in "/" followed by one mask or several masks separated
 // by ";" ("/music/*.mp3;*.m3u;*.pls"). The tree is walked once per mask: every folder is

@@ -202,8 +202,27 @@ TEST(FileFindTest, EventsRunThroughTheDialogs) {
   TFileSearch search(dialogs);
   search.SetSearchFile(dir.path() + "/A/*.mp3");
   search.Execute();
-  // After x.mp3, before entering B, after y.mp3.
-  EXPECT_EQ(dialogs.processEventsCalls(), 3);
+  // After the entries B and x.mp3 of A, before entering B, after y.mp3 and z.pls.
+  EXPECT_EQ(dialogs.processEventsCalls(), 5);
+}
+
+TEST(FileFindTest, StopGetsThroughAFolderOfFilesThatDoNotMatch) {
+  TempDir dir;
+  for (int i = 0; i < 200; ++i) dir.write("A/cover " + std::to_string(i) + ".jpg", "j");
+  dir.write("A/z.mp3", "z");  // after every .jpg in name order
+  dir.write("A/zz/y.mp3", "y");
+  int pumps = 0;
+  TFileSearch* running = nullptr;
+  // Cancel pressed while the walk is still among the pictures.
+  TFileSearch search([&] {
+    if (++pumps == 50) running->Stop = true;
+  });
+  running = &search;
+  EventLog log(search, dir);
+  search.SetSearchFile(dir.path() + "/A/*.mp3");
+  search.Execute();
+  EXPECT_EQ(log.events, (std::vector<std::string>{"change A/", "finish"}));
+  EXPECT_EQ(pumps, 50);
 }
 
 TEST(FileFindTest, ExecuteFromOnFinishRunsASecondCompleteSearch) {
