@@ -45,7 +45,8 @@ std::optional<CompilationPlaylist> ReadCompilationPlaylist(const std::string& pa
 }  // namespace
 
 int RunCompileCommand(const std::string& playlist, const std::string& destination,
-                      std::ostream& out, std::ostream& err, platform::FileSystem& fs) {
+                      bool copyUnplayable, std::ostream& out, std::ostream& err,
+                      platform::FileSystem& fs) {
   if (destination.empty()) {
     err << "songloom-cli: no destination folder\n";
     return kFailureStatus;
@@ -54,7 +55,10 @@ int RunCompileCommand(const std::string& playlist, const std::string& destinatio
   if (!entries) return kFailureStatus;
   ConsoleDialogs dialogs(destination, err);
   CompilationMaker maker(dialogs, fs);
+  maker.setCopyUnplayable(copyUnplayable);
   const CompilationResult result = maker.Make(*entries);
+  if (result.outcome == CompilationOutcome::UnplayableFiles)
+    err << "songloom-cli: nothing copied; give --allow-unplayable to copy them all the same\n";
   if (result.outcome != CompilationOutcome::Created) return kFailureStatus;
   out << result.folder << "\n";
   return 0;

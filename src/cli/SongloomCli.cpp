@@ -12,7 +12,7 @@ constexpr int kUsageStatus = 2;
 int Usage(std::ostream& err) {
   err << "usage: songloom-cli info FILE...\n"
          "       songloom-cli playlist FILE\n"
-         "       songloom-cli compile PLAYLIST DEST\n"
+         "       songloom-cli compile [--allow-unplayable] PLAYLIST DEST\n"
          "       songloom-cli list FOLDER\n";
   return kUsageStatus;
 }
@@ -25,7 +25,9 @@ int RunSongloomCli(const std::vector<std::string>& args, std::ostream& out, std:
     return RunInfoCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, fs);
   if (args.size() == 2 && args[0] == "playlist") return RunPlaylistCommand(args[1], out, err, fs);
   if (args.size() == 3 && args[0] == "compile")
-    return RunCompileCommand(args[1], args[2], out, err, fs);
+    return RunCompileCommand(args[1], args[2], false, out, err, fs);
+  if (args.size() == 4 && args[0] == "compile" && args[1] == "--allow-unplayable")
+    return RunCompileCommand(args[2], args[3], true, out, err, fs);
   if (args.size() == 2 && args[0] == "list") return RunListCommand(args[1], out, err, fs);
   return Usage(err);
 }

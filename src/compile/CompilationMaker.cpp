@@ -5,6 +5,7 @@
 #include "compile/CompilationMessages.h"
 #include "compile/CompilationNames.h"
 #include "compile/CopyFiles.h"
+#include "compile/UnplayableFiles.h"
 
 CompilationMaker::CompilationMaker(UserDialogs& dialogs, platform::FileSystem& fs)
     : dialogs_(dialogs), fs_(fs) {}
@@ -14,6 +15,10 @@ CompilationResult CompilationMaker::Make(const CompilationPlaylist& playlist) {
   if (!CheckPlaylist(playlist)) {
     result.outcome =
         playlist.empty ? CompilationOutcome::EmptyPlaylist : CompilationOutcome::MissingFiles;
+    return result;
+  }
+  if (!AcceptUnplayable(playlist.sources)) {
+    result.outcome = CompilationOutcome::UnplayableFiles;
     return result;
   }
   const std::string destination = dialogs_.chooseFolder(kSelectDestinationTitle, lastDestination_);
@@ -47,6 +52,12 @@ bool CompilationMaker::CheckPlaylist(const CompilationPlaylist& playlist) {
     return false;
   }
   return true;
+}
+
+bool CompilationMaker::AcceptUnplayable(const std::vector<std::string>& sources) {
+  if (copyUnplayable_) return true;
+  const std::vector<std::string> unplayable = UnplayableFiles(sources, fs_);
+  return unplayable.empty() || dialogs_.askYesNo(UnplayableFilesQuestion(unplayable));
 }
 
 std::string CompilationMaker::UniqueFolderPath(const std::string& destination,

@@ -21,6 +21,7 @@ enum class CompilationOutcome {
   Created,             // every file copied
   EmptyPlaylist,       // nothing to copy
   MissingFiles,        // some files do not exist: nothing done
+  UnplayableFiles,     // some files hold no MPEG audio and the person said No: nothing done
   NoDestination,       // the folder dialog was cancelled
   CannotCreateFolder,  // the compilation folder could not be made
   NotEnoughSpace,      // the new folder is left empty
@@ -46,12 +47,18 @@ class CompilationMaker {
 
   CompilationResult Make(const CompilationPlaylist& playlist);
 
+  // Whether files that hold no MPEG audio are copied without asking (the command line's
+  // --allow-unplayable); by default the person is asked first.
+  void setCopyUnplayable(bool copy) { copyUnplayable_ = copy; }
+
   // The folder chosen last: the folder dialog opens there next time ("" before the first).
   const std::string& lastDestination() const { return lastDestination_; }
 
  private:
   // The message for an empty playlist or missing files; false when it was shown.
   bool CheckPlaylist(const CompilationPlaylist& playlist);
+  // False when some sources hold no MPEG audio and the person does not want them copied.
+  bool AcceptUnplayable(const std::vector<std::string>& sources);
   // A path under destination named after base that no folder has yet: base, base1, base2, ...
   std::string UniqueFolderPath(const std::string& destination, const std::string& base);
   bool EnoughSpace(const std::string& folder, std::int64_t totalSize);
@@ -62,4 +69,5 @@ class CompilationMaker {
   UserDialogs& dialogs_;
   platform::FileSystem& fs_;
   std::string lastDestination_;
+  bool copyUnplayable_ = false;
 };

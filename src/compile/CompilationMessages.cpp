@@ -21,6 +21,11 @@ std::string MissingFilesCompilationMessage(int missing) {
          "playlist,\r\nand then click on Create MP3 Compilation...";
 }
 
+std::string UnplayableFilesQuestion(const std::vector<std::string>& files) {
+  return "These files hold no MPEG audio and will not play:" + FileList(files) +
+         "\r\nCopy them to the compilation all the same?";
+}
+
 std::string NotEnoughSpaceMessage(const std::string& drive, std::int64_t totalSize) {
   return "There is not enough disk space to create a compilation.\r\nPlease, select another "
          "drive, or free up a space on drive " +

@@ -20,6 +20,8 @@ inline constexpr std::size_t kMaxListedFiles = 20;
 
 // The playlist names files that do not exist.
 std::string MissingFilesCompilationMessage(int missing);
+// Asked before copying files that hold no MPEG audio.
+std::string UnplayableFilesQuestion(const std::vector<std::string>& files);
 // drive: where space is lacking (the new folder's path here: there are no drive letters).
 std::string NotEnoughSpaceMessage(const std::string& drive, std::int64_t totalSize);
 std::string CompilationSuccessMessage(const std::string& folder);

@@ -8,18 +8,25 @@
 #include "cli/SongloomCli.h"
 #include "support/CliProcess.h"
 #include "support/FaultyFileSystem.h"
+#include "support/Mp3Builder.h"
 #include "support/TempDir.h"
+#include "tracks/TrackTexts.h"
 
 namespace {
 
 namespace stdfs = std::filesystem;
 
+// Two short tracks told apart by their bit rate.
+const std::string kTrackA = Mp3Frames(MpegFrame{.kbps = 128}, 2);
+const std::string kTrackB = Mp3Frames(MpegFrame{.kbps = 64}, 2);
+const std::int64_t kTotal = static_cast<std::int64_t>(kTrackA.size() + kTrackB.size());
+
 class CompileCommandTest : public ::testing::Test {
  protected:
-  // Two tracks of 100 bytes next to the playlist "lists/Road Trip.m3u", one in a subfolder.
+  // The two tracks next to the playlist "lists/Road Trip.m3u", one in a subfolder.
   std::string WritePlaylist(const std::string& lines = "a.mp3\r\nsub/b.mp3\r\n") {
-    dir.write("lists/a.mp3", std::string(100, 'a'));
-    dir.write("lists/sub/b.mp3", std::string(100, 'b'));
+    dir.write("lists/a.mp3", kTrackA);
+    dir.write("lists/sub/b.mp3", kTrackB);
     return dir.write("lists/Road Trip.m3u", "#EXTM3U\r\n" + lines);
   }
 
@@ -39,7 +46,7 @@ TEST_F(CompileCommandTest, PrintsEachCopyAndThenTheFolder) {
                            "\nNow you can burn it on CD/DVD using your favorite burning software\n"
                            "(e.g. Nero), or copy it to your portable MP3 player or memory card.\n"
                            "Enjoy listening your compilation!\n");
-  EXPECT_EQ(ReadFileBytes(folder + "/2 b.mp3"), std::string(100, 'b'));
+  EXPECT_EQ(ReadFileBytes(folder + "/2 b.mp3"), kTrackB);
 }
 
 TEST_F(CompileCommandTest, EveryFailureIsToldAndExitsWith1) {
@@ -62,10 +69,10 @@ TEST_F(CompileCommandTest, EveryFailureIsToldAndExitsWith1) {
        .err = "There are 2 missing MP3 files in your playlist.\nPlease, remove the missing files "
               "from playlist,\nand then click on Create MP3 Compilation...\n"},
       {.what = "no space",
-       .freeSpace = 199,
+       .freeSpace = kTotal - 1,
        .err = "There is not enough disk space to create a compilation.\nPlease, select another "
               "drive, or free up a space on drive " +
-              folder + "\nThere must be at least 0.19 KB of free space.\n"},
+              folder + "\nThere must be at least " + SizeText(kTotal) + " of free space.\n"},
       {.what = "folder", .fileInTheWay = true, .err = "Cannot create folder.\n"},
       {.what = "copy",
        .copyFailsAt = 0,
@@ -82,7 +89,7 @@ TEST_F(CompileCommandTest, EveryFailureIsToldAndExitsWith1) {
     fs.freeSpaceOverride = c.freeSpace;
     fs.copyFailsAtCall = c.copyFailsAt;
     std::ostringstream out, err;
-    EXPECT_EQ(RunCompileCommand(list, dest, out, err, fs), 1) << c.what;
+    EXPECT_EQ(RunCompileCommand(list, dest, false, out, err, fs), 1) << c.what;
     EXPECT_EQ(out.str(), "") << c.what;
     EXPECT_EQ(err.str(), c.err) << c.what;
   }
@@ -90,13 +97,13 @@ TEST_F(CompileCommandTest, EveryFailureIsToldAndExitsWith1) {
 
 TEST_F(CompileCommandTest, APlaylistThatCannotBeReadIsTold) {
   std::ostringstream out, err;
-  EXPECT_EQ(RunCompileCommand(dir.file("none.m3u"), dest, out, err), 1);
+  EXPECT_EQ(RunCompileCommand(dir.file("none.m3u"), dest, false, out, err), 1);
   EXPECT_EQ(err.str(), "songloom-cli: no such file: " + dir.file("none.m3u") + "\n");
   FaultyFileSystem fs;
   fs.failRead = true;
   const std::string list = WritePlaylist();
   std::ostringstream out2, err2;
-  EXPECT_EQ(RunCompileCommand(list, dest, out2, err2, fs), 1);
+  EXPECT_EQ(RunCompileCommand(list, dest, false, out2, err2, fs), 1);
   EXPECT_EQ(err2.str(), "songloom-cli: Cannot read file \"" + list + "\".\n");
   EXPECT_TRUE(stdfs::is_empty(dest));
 }
@@ -107,8 +114,27 @@ TEST_F(CompileCommandTest, ExecutableCompilesTwiceWithoutOverwriting) {
     const CliRun run = RunCliExecutable({"compile", list, dest + "/"}, false);
     EXPECT_EQ(run.exitStatus, 0);
     EXPECT_EQ(run.output, expected + "\n");
-    EXPECT_EQ(ReadFileBytes(expected + "/1 a.mp3"), std::string(100, 'a'));
+    EXPECT_EQ(ReadFileBytes(expected + "/1 a.mp3"), kTrackA);
   }
+}
+
+TEST_F(CompileCommandTest, FilesWithoutAudioAreRefusedUnlessAllowed) {
+  const std::string list = WritePlaylist("a.mp3\r\nbroken.mp3\r\nsub/b.mp3\r\n");
+  const std::string broken = dir.write("lists/broken.mp3", "");
+  std::ostringstream out, err;
+  EXPECT_EQ(RunSongloomCli({"compile", list, dest}, out, err), 1);
+  EXPECT_EQ(out.str(), "");
+  EXPECT_EQ(err.str(), "These files hold no MPEG audio and will not play:\n" + broken +
+                           "\nCopy them to the compilation all the same?\n"
+                           "songloom-cli: nothing copied; give --allow-unplayable to copy them "
+                           "all the same\n");
+  EXPECT_TRUE(stdfs::is_empty(dest));
+
+  std::ostringstream out2, err2;
+  EXPECT_EQ(RunSongloomCli({"compile", "--allow-unplayable", list, dest}, out2, err2), 0);
+  EXPECT_EQ(out2.str(), folder + "\n");
+  EXPECT_EQ(SortedFolderNames(folder), (std::vector<std::string>{"1 a.mp3", "2 broken.mp3",
+                                                                 "3 b.mp3"}));
 }
 
 }  // namespace

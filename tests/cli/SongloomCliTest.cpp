@@ -21,7 +21,7 @@ TEST(SongloomCliTest, WrongUseShowsTheUsageAndExits2) {
     EXPECT_EQ(err.str(),
               "usage: songloom-cli info FILE...\n"
               "       songloom-cli playlist FILE\n"
-              "       songloom-cli compile PLAYLIST DEST\n"
+              "       songloom-cli compile [--allow-unplayable] PLAYLIST DEST\n"
               "       songloom-cli list FOLDER\n");
   }
 }

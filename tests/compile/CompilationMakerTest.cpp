@@ -9,22 +9,26 @@
 
 #include "compile/CompilationMessages.h"
 #include "support/FaultyFileSystem.h"
+#include "support/Mp3Builder.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
 
 namespace {
 
+// A short track: two frames.
+const std::string kTrack = Mp3Frames(MpegFrame{}, 2);
+const std::int64_t kTrackSize = static_cast<std::int64_t>(kTrack.size());
+
 class CompilationMakerTest : public ::testing::Test {
  protected:
-  // count source files "src/1.mp3" … of 100 bytes each.
+  // count source files "src/1.mp3" … of kTrack each.
   CompilationPlaylist Playlist(int count, const std::string& name = "") {
     CompilationPlaylist playlist;
     playlist.empty = false;
     playlist.name = name;
     for (int i = 1; i <= count; ++i) {
-      playlist.sources.push_back(
-          dir.write("src/" + std::to_string(i) + ".mp3", std::string(100, 'x')));
-      playlist.totalSize += 100;
+      playlist.sources.push_back(dir.write("src/" + std::to_string(i) + ".mp3", kTrack));
+      playlist.totalSize += kTrackSize;
     }
     return playlist;
   }
@@ -138,8 +142,8 @@ TEST_F(CompilationMakerTest, FreeSpaceEqualToTheTotalIsEnough) {
     CompilationOutcome outcome;
     std::size_t files;
   };
-  for (const Case& c : {Case{300, CompilationOutcome::Created, 3},
-                        Case{299, CompilationOutcome::NotEnoughSpace, 0}}) {
+  for (const Case& c : {Case{3 * kTrackSize, CompilationOutcome::Created, 3},
+                        Case{3 * kTrackSize - 1, CompilationOutcome::NotEnoughSpace, 0}}) {
     TempDir target;
     ScriptedDialogs local;
     CompilationMaker fresh(local, fs);
@@ -152,7 +156,8 @@ TEST_F(CompilationMakerTest, FreeSpaceEqualToTheTotalIsEnough) {
     EXPECT_EQ(SortedFolderNames(target.path() + "/Untitled").size(), c.files);
     if (c.outcome == CompilationOutcome::NotEnoughSpace) {
       EXPECT_EQ(local.texts(DialogKind::Inform),
-                std::vector<std::string>{NotEnoughSpaceMessage(target.path() + "/Untitled", 300)});
+                std::vector<std::string>{
+                    NotEnoughSpaceMessage(target.path() + "/Untitled", 3 * kTrackSize)});
       EXPECT_TRUE(local.copyProgress().empty());
     }
   }
@@ -213,6 +218,27 @@ TEST_F(CompilationMakerTest, ASecondRunGetsASuffixAndStartsAtTheLastFolder) {
     if (shown.kind == DialogKind::Folder) starts.push_back(shown.initial);
   EXPECT_EQ(starts, (std::vector<std::string>{"", dest, dest}));
   EXPECT_EQ(maker.lastDestination(), dest);
+}
+
+TEST_F(CompilationMakerTest, FilesWithoutAudioAreNamedAndCopiedOnlyOnYes) {
+  CompilationPlaylist playlist = Playlist(2);
+  const std::string empty = dir.write("src/empty.mp3", "");
+  const std::string text = dir.write("src/notes.mp3", "not audio");
+  playlist.sources.insert(playlist.sources.begin() + 1, {empty, text});
+  const std::string question = UnplayableFilesQuestion({empty, text});
+  EXPECT_EQ(question, "These files hold no MPEG audio and will not play:\r\n" + empty + "\r\n" +
+                          text + "\r\nCopy them to the compilation all the same?");
+
+  dialogs.willAnswer(DialogAnswer::No);
+  EXPECT_EQ(maker.Make(playlist).outcome, CompilationOutcome::UnplayableFiles);
+  EXPECT_EQ(dialogs.texts(DialogKind::YesNo), std::vector<std::string>{question});
+  EXPECT_TRUE(std::filesystem::is_empty(dest));
+
+  dialogs.willAnswer(DialogAnswer::Yes);
+  const CompilationResult result = Make(playlist, dest);
+  EXPECT_EQ(result.outcome, CompilationOutcome::Created);
+  EXPECT_EQ(SortedFolderNames(result.folder),
+            (std::vector<std::string>{"1 1.mp3", "2 empty.mp3", "3 notes.mp3", "4 2.mp3"}));
 }
 
 }  // namespace
