@@ -7,6 +7,7 @@
 #include "metadata/TrackInfo.h"
 #include "platform/PathParts.h"
 #include "tracks/PlaylistFile.h"
+#include "tracks/TrackColumns.h"
 
 namespace {
 
@@ -90,7 +91,7 @@ std::string PlaylistDocument::ComposePlaylistText(const std::string& path) {
   std::vector<M3UEntry> entries;
   TrackGrid& grid = playlist();
   if (!grid.isEmpty()) {
-    const int nameColumn = tables_.ColumnByName(grid, "Track Name");
+    const int nameColumn = tables_.ColumnByName(grid, kColumnTrackName);
     recMP3Info info;
     for (int row = 1; row < grid.rowCount(); ++row) {
       M3UEntry entry;
