@@ -41,19 +41,19 @@ bool StartsWithDriveLetter(std::string_view path) {
 }
 
 // What a reader could take for another kind of line than this relative path: a comment or name
-// line, a PLS key, a drive ("C:" or "C:\"), a drive's root ("\") or this machine's root.
+// line, a PLS key, a drive ("C:" or "C:\"), a drive's root ("\"), this machine's root, or the
+// "./" the writer puts in front of all these.
 bool LooksLikeAnotherForm(std::string_view relative) {
   return relative.starts_with('#') || relative.starts_with('\\') || relative.starts_with('/') ||
+         relative.starts_with("./") ||
          StartsWithDriveLetter(relative) ||
          (StartsWithFileKey(relative) && relative.find('=') != std::string_view::npos);
 }
 
-// A path relative to the playlist's folder made full. "./" in front names that folder.
+// A path relative to the playlist's folder made full. One "./" in front names that folder; what
+// follows it is kept as written, so that the writer's "./" + "/x.mp3" comes back exactly.
 std::string InPlaylistFolder(std::string_view relative, const std::string& playlistPath) {
-  while (relative.starts_with("./")) {
-    relative.remove_prefix(2);
-    while (relative.starts_with('/')) relative.remove_prefix(1);
-  }
+  if (relative.starts_with("./")) relative.remove_prefix(2);
   return FolderPart(playlistPath) + std::string(relative);
 }
 

@@ -53,6 +53,9 @@ TEST(PlaylistFileTest, WriterPathIsRelativeOnlyBelowThePlaylistFolder) {
       {"/music/a:b.mp3", "./a:b.mp3"},
       {"/music/\\x.mp3", "./\\x.mp3"},
       {"/music/#EXTINF:1,x.mp3", "./#EXTINF:1,x.mp3"},
+      {"/music/sub//x.mp3", "sub//x.mp3"},
+      {"/music//x.mp3", ".//x.mp3"},
+      {"/music/./x.mp3", "././x.mp3"},
       {"/music/Files.mp3", "Files.mp3"},
       {"/music/x\\y.mp3", "x\\y.mp3"},
       {"/music/Rock/File=2.mp3", "Rock/File=2.mp3"},
@@ -100,6 +103,8 @@ TEST(PlaylistFileTest, ResolvesTrackLines) {
       // A letter and a colon without a separator after them is part of a name, not a drive.
       {"d:song.mp3", "/music/d:song.mp3"},
       {"./File=1.mp3", "/music/File=1.mp3"},
+      {".//x.mp3", "/music//x.mp3"},  // "./" and "/x.mp3", as written
+      {"././x.mp3", "/music/./x.mp3"},
   };
   for (const Case& c : cases) EXPECT_EQ(ResolveTrackLine(c.line, playlist), c.path) << c.line;
   EXPECT_EQ(ResolveTrackLine("a.mp3", "list.m3u"), "a.mp3");
