@@ -10,6 +10,7 @@
 
 #include "app/BrowserPanel.h"
 #include "app/PlaylistPanel.h"
+#include "app/WaitUntil.h"
 #include "widgets/TrackGridModel.h"
 #include "widgets/TrackGridView.h"
 #include "app/fSongloomMain.h"
@@ -32,12 +33,14 @@ class BrowserWindowTest : public ::testing::Test {
     QApplication::setActiveWindow(window_.get());
   }
 
-  // Lists the folder as a tree selection does, through the refresh timer.
-  void listFolder() {
-    core().browser().lstFoldersChange(dir_.path());
+  // Lists the folder as a tree selection does, through the refresh timer; false when the
+  // listing did not end in time. The selection starts the timer at once, so the listing is
+  // over when the timer is off and the browser idle again.
+  [[nodiscard]] bool listFolder() {
+    FolderBrowser& browser = core().browser();
+    browser.lstFoldersChange(dir_.path());
     window_->refreshLabels();
-    for (int i = 0; i < 200 && !core().browser().listingIdle(); ++i) QTest::qWait(5);
-    QTest::qWait(20);
+    return WaitUntil([&] { return !browser.timerEnabled() && browser.listingIdle(); });
   }
 
   int browserRowOf(const std::string& name) {
@@ -47,7 +50,8 @@ class BrowserWindowTest : public ::testing::Test {
     return -1;
   }
 
-  // Drops dragged track rows on a model row of the view, as the platform's drag does.
+  // Drops dragged track rows on a model row of the view, as the platform's drag does. The
+  // window acts on the drop once the drag has ended: wait for its effect.
   static void dropOn(TrackGridView* view, int modelRow) {
     QMimeData mime;
     mime.setData(QString::fromLatin1(kTrackRowsMimeType), QByteArray());
@@ -56,7 +60,6 @@ class BrowserWindowTest : public ::testing::Test {
     QApplication::sendEvent(view->viewport(), &enter);
     QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
     QApplication::sendEvent(view->viewport(), &drop);
-    QTest::qWait(20);
   }
 
   MainWindowCore& core() { return window_->core(); }
@@ -67,7 +70,7 @@ class BrowserWindowTest : public ::testing::Test {
 };
 
 TEST_F(BrowserWindowTest, ATreeSelectionListsTheFolderWithItsTotals) {
-  listFolder();
+  ASSERT_TRUE(listFolder());
   TrackGrid& grid = core().tables().grdBrowser();
   ASSERT_EQ(grid.dataRowCount(), 4);
   EXPECT_EQ(grid.cell(1, 0), "a.mp3");
@@ -78,7 +81,7 @@ TEST_F(BrowserWindowTest, ATreeSelectionListsTheFolderWithItsTotals) {
 }
 
 TEST_F(BrowserWindowTest, BrowserRowsDroppedOnThePlaylistAreAppended) {
-  listFolder();
+  ASSERT_TRUE(listFolder());
   TrackGridView* browser = window_->browser()->grdBrowser;
   const int b = browserRowOf("b.mp3");
   QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
@@ -88,6 +91,7 @@ TEST_F(BrowserWindowTest, BrowserRowsDroppedOnThePlaylistAreAppended) {
   dropOn(window_->playlistPanel()->grdPlaylist, 0);
 
   TrackGrid& rows = core().tables().grdPlaylist();
+  ASSERT_TRUE(WaitUntil([&] { return !rows.isEmpty(); }));
   ASSERT_EQ(rows.dataRowCount(), 1);
   EXPECT_EQ(core().tables().RowPath(rows, 1), dir_.file("b.mp3"));
   EXPECT_FALSE(window_->playlistPanel()->pnlHelp->isVisible());
@@ -102,13 +106,15 @@ TEST_F(BrowserWindowTest, RowsDraggedInsideThePlaylistMoveToTheDropRow) {
   ASSERT_TRUE(core().playlistSideActive());
   dropOn(playlist, 0);
   TrackTables& tables = core().tables();
+  ASSERT_TRUE(WaitUntil(
+      [&] { return tables.RowPath(tables.grdPlaylist(), 1) == dir_.file("b.mp3"); }));
   EXPECT_EQ(tables.RowPath(tables.grdPlaylist(), 1), dir_.file("b.mp3"));
   EXPECT_EQ(tables.RowPath(tables.grdPlaylist(), 2), dir_.file("a.mp3"));
   EXPECT_EQ(tables.grdPlaylist().cell(1, 0), "1.");
 }
 
 TEST_F(BrowserWindowTest, EnterOnAPlaylistFileShowsItsItems) {
-  listFolder();
+  ASSERT_TRUE(listFolder());
   TrackGridView* browser = window_->browser()->grdBrowser;
   const int mix = browserRowOf("mix.m3u");
   QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
