@@ -200,8 +200,7 @@ bool TfrmSongloomMain::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (event->type() == QEvent::MouseButtonPress && watched == browser_->pnlLibrary) {
-    if (!core_->libraryViewShown())
-      run([this] { core_->setLibraryView(true, false); core_->ActivatePanel(false); });
+    run([this] { core_->pnlLibraryClick(); });
     return true;
   }
   if (event->type() == QEvent::MouseButtonPress) {
@@ -270,9 +269,8 @@ void TfrmSongloomMain::connectFolderBrowser() {
   connect(browser_->rbtFolder, &QRadioButton::clicked, this, [this] {
     run([this] { core_->browser().rbtFolderClick(); });
   });
-  connect(browser_->rbtLibrary, &QRadioButton::clicked, this, [this] {
-    run([this] { core_->setLibraryView(true, false); core_->ActivatePanel(false); });
-  });
+  connect(browser_->rbtLibrary, &QRadioButton::clicked, this,
+          [this] { run([this] { core_->rbtLibraryClick(); }); });
   browser_->pnlFolder->installEventFilter(this);
   browser_->pnlLibrary->installEventFilter(this);
 }
@@ -335,7 +333,7 @@ void TfrmSongloomMain::showEvent(QShowEvent* event) {
   if (shown_) return;
   shown_ = true;
   if (const QScreen* screen = this->screen()) {
-    const int browserWidth = screen->size().width() - 304;
+    const int browserWidth = FirstBrowserWidth(screen->size().width());
     spl2_->setSizes({browserWidth, std::max(1, width() - browserWidth)});
   }
   run([this] { core_->FormShow(); });

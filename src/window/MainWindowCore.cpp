@@ -58,6 +58,15 @@ void MainWindowCore::setLibraryView(bool library, bool searchShown) {
   tables_.setShownBrowserGrid(PanelGridId(false));
 }
 
+void MainWindowCore::rbtLibraryClick() {
+  setLibraryView(true, false);
+  ActivatePanel(false);
+}
+
+void MainWindowCore::pnlLibraryClick() {
+  if (!libraryView_) rbtLibraryClick();
+}
+
 void MainWindowCore::actSelectAllExecute() {
   TrackGrid& grid = tables_.activeGrid();
   if (grid.isEmpty()) return;

@@ -62,6 +62,10 @@ class MainWindowCore {
   // The browser side's view: folder tree (page 1) or library (page 2) with the search result.
   bool libraryViewShown() const { return libraryView_; }
   void setLibraryView(bool library, bool searchShown);
+  // The radio button "Library" was clicked: the library view, with the browser side active.
+  void rbtLibraryClick();
+  // The label "Library" was clicked: as the radio button, unless that view is shown.
+  void pnlLibraryClick();
 
   // --- grid-wide commands on the active grid -----------------------------------------------------
   void actSelectAllExecute();
