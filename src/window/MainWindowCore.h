@@ -13,6 +13,7 @@
 #include "tracks/PlaylistEditor.h"
 #include "tracks/TrackTable.h"
 #include "dialogs/UserDialogs.h"
+#include "window/MainActionList.h"
 
 // Stored caption colours of the two sides: the active one is yellow.
 inline constexpr Colour kActiveCaptionColour = kYellow;
@@ -66,6 +67,10 @@ class MainWindowCore {
   void rbtLibraryClick();
   // The label "Library" was clicked: as the radio button, unless that view is shown.
   void pnlLibraryClick();
+
+  // --- commands --------------------------------------------------------------------------------
+  // Runs what an action of the action list stands for; each command checks its own guard.
+  void Execute(MainCommand command);
 
   // --- grid-wide commands on the active grid -----------------------------------------------------
   void actSelectAllExecute();

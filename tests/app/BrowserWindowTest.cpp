@@ -15,6 +15,7 @@
 #include "widgets/TrackGridView.h"
 #include "app/fSongloomMain.h"
 #include "browser/fPLItems.h"
+#include "platform/PathParts.h"
 #include "support/Mp3Builder.h"
 #include "support/ScriptedDialogs.h"
 #include "support/TempDir.h"
@@ -50,6 +51,22 @@ class BrowserWindowTest : public ::testing::Test {
     return -1;
   }
 
+  // A plain click on the browser row of this file name.
+  void clickBrowserRow(const std::string& name) {
+    TrackGridView* browser = window_->browser()->grdBrowser;
+    const int row = browserRowOf(name);
+    QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
+                      browser->visualRect(browser->model()->index(row - 1, 0)).center());
+  }
+
+  std::vector<std::string> playlistFiles() {
+    TrackTables& tables = core().tables();
+    std::vector<std::string> files;
+    for (int row = 1; row < tables.grdPlaylist().rowCount(); ++row)
+      files.push_back(FileNamePart(tables.RowPath(tables.grdPlaylist(), row)));
+    return files;
+  }
+
   // Drops dragged track rows on a model row of the view, as the platform's drag does. The
   // window acts on the drop once the drag has ended: wait for its effect.
   static void dropOn(TrackGridView* view, int modelRow) {
@@ -82,11 +99,8 @@ TEST_F(BrowserWindowTest, ATreeSelectionListsTheFolderWithItsTotals) {
 
 TEST_F(BrowserWindowTest, BrowserRowsDroppedOnThePlaylistAreAppended) {
   ASSERT_TRUE(listFolder());
-  TrackGridView* browser = window_->browser()->grdBrowser;
-  const int b = browserRowOf("b.mp3");
-  QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
-                    browser->visualRect(browser->model()->index(b - 1, 0)).center());
-  ASSERT_TRUE(core().tables().grdBrowser().isSelected(b));
+  clickBrowserRow("b.mp3");
+  ASSERT_TRUE(core().tables().grdBrowser().isSelected(browserRowOf("b.mp3")));
 
   dropOn(window_->playlistPanel()->grdPlaylist, 0);
 
@@ -115,15 +129,33 @@ TEST_F(BrowserWindowTest, RowsDraggedInsideThePlaylistMoveToTheDropRow) {
 
 TEST_F(BrowserWindowTest, EnterOnAPlaylistFileShowsItsItems) {
   ASSERT_TRUE(listFolder());
-  TrackGridView* browser = window_->browser()->grdBrowser;
-  const int mix = browserRowOf("mix.m3u");
-  QTest::mouseClick(browser->viewport(), Qt::LeftButton, {},
-                    browser->visualRect(browser->model()->index(mix - 1, 0)).center());
-  QTest::keyClick(browser, Qt::Key_Return);
+  clickBrowserRow("mix.m3u");
+  QTest::keyClick(window_->browser()->grdBrowser, Qt::Key_Return);
   ASSERT_EQ(dialogs_.playlistItems().size(), 1u);
   const ShownPlaylistItems& shown = dialogs_.playlistItems().front();
   ASSERT_EQ(shown.cells.size(), 3u);  // the header and the two entries that exist
   EXPECT_TRUE(shown.totals.starts_with("Total: 2 tracks")) << shown.totals;
+}
+
+// The keypad's Enter is Enter: with Ctrl it appends the selected rows, with Shift it inserts
+// them after the playlist's last selected row, instead of opening the current row.
+TEST_F(BrowserWindowTest, CtrlAndShiftWithTheKeypadEnterAddToThePlaylist) {
+  ASSERT_TRUE(listFolder());
+  TrackGridView* browser = window_->browser()->grdBrowser;
+  const Qt::KeyboardModifiers keypad = Qt::KeypadModifier;
+  for (const char* name : {"a.mp3", "c.mp3"}) {
+    clickBrowserRow(name);
+    QTest::keyClick(browser, Qt::Key_Enter, Qt::ControlModifier | keypad);
+  }
+  EXPECT_EQ(playlistFiles(), (std::vector<std::string>{"a.mp3", "c.mp3"}));
+
+  TrackGrid& playlist = core().tables().grdPlaylist();
+  playlist.clearSelection();
+  playlist.selectRow(1);
+  clickBrowserRow("b.mp3");
+  QTest::keyClick(browser, Qt::Key_Enter, Qt::ShiftModifier | keypad);
+  EXPECT_EQ(playlistFiles(), (std::vector<std::string>{"a.mp3", "b.mp3", "c.mp3"}));
+  EXPECT_TRUE(dialogs_.playlistItems().empty());
 }
 
 TEST_F(BrowserWindowTest, TheViewerShowsTheGridItWasGiven) {
