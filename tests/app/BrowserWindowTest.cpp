@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDropEvent>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMimeData>
 #include <QPushButton>
@@ -28,7 +29,14 @@ class BrowserWindowTest : public ::testing::Test {
     const std::string audio = Mp3Frames(MpegFrame{}, 20);
     for (const char* name : {"a.mp3", "b.mp3", "c.mp3"}) dir_.write(name, audio);
     dir_.write("mix.m3u", "#EXTM3U\r\na.mp3\r\nb.mp3\r\nmissing.mp3\r\n");
-    window_ = std::make_unique<TfrmSongloomMain>(dir_.file("autosave.m3u"), &dialogs_, &dialogs_);
+    openWindow();
+  }
+
+  // A new window with an empty playlist (each keeps its playlist in a file of its own).
+  void openWindow() {
+    window_.reset();
+    const std::string autosave = dir_.file("autosave" + std::to_string(++windows_) + ".m3u");
+    window_ = std::make_unique<TfrmSongloomMain>(autosave, &dialogs_, &dialogs_);
     window_->resize(1200, 700);
     window_->show();
     QApplication::setActiveWindow(window_.get());
@@ -62,21 +70,34 @@ class BrowserWindowTest : public ::testing::Test {
   std::vector<std::string> playlistFiles() {
     TrackTables& tables = core().tables();
     std::vector<std::string> files;
+    if (tables.grdPlaylist().isEmpty()) return files;
     for (int row = 1; row < tables.grdPlaylist().rowCount(); ++row)
       files.push_back(FileNamePart(tables.RowPath(tables.grdPlaylist(), row)));
     return files;
   }
 
-  // Drops dragged track rows on a model row of the view, as the platform's drag does. The
-  // window acts on the drop once the drag has ended: wait for its effect.
-  static void dropOn(TrackGridView* view, int modelRow) {
+  // Drags track rows to a point of a widget and drops them there, delivered as the platform
+  // delivers a drag: to the widget under the point that takes drops (one transparent for the
+  // mouse lets it through to what lies below), with an enter and a move before the drop. True
+  // when the drop was accepted; the window acts on it once the drag has ended.
+  static bool dropAt(QWidget* over, QPoint point) {
+    QWidget* window = over->window();
+    const QPoint inWindow = over->mapTo(window, point);
+    QWidget* target = window->childAt(inWindow);
+    while (target && !target->acceptDrops()) target = target->parentWidget();
+    if (!target) return false;
+    const QPoint at = target->mapFrom(window, inWindow);
     QMimeData mime;
     mime.setData(QString::fromLatin1(kTrackRowsMimeType), QByteArray());
-    const QPointF at = view->visualRect(view->model()->index(modelRow, 1)).center();
-    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, {});
-    QApplication::sendEvent(view->viewport(), &enter);
-    QDropEvent drop(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
-    QApplication::sendEvent(view->viewport(), &drop);
+    QDragEnterEvent enter(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDragMoveEvent move(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &move);
+    if (!move.isAccepted()) return false;
+    QDropEvent drop(QPointF(at), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
   }
 
   MainWindowCore& core() { return window_->core(); }
@@ -84,6 +105,7 @@ class BrowserWindowTest : public ::testing::Test {
   TempDir dir_;
   ScriptedDialogs dialogs_;
   std::unique_ptr<TfrmSongloomMain> window_;
+  int windows_ = 0;
 };
 
 TEST_F(BrowserWindowTest, ATreeSelectionListsTheFolderWithItsTotals) {
@@ -97,34 +119,65 @@ TEST_F(BrowserWindowTest, ATreeSelectionListsTheFolderWithItsTotals) {
   EXPECT_FALSE(first.data(Qt::DecorationRole).isNull());
 }
 
-TEST_F(BrowserWindowTest, BrowserRowsDroppedOnThePlaylistAreAppended) {
-  ASSERT_TRUE(listFolder());
-  clickBrowserRow("b.mp3");
-  ASSERT_TRUE(core().tables().grdBrowser().isSelected(browserRowOf("b.mp3")));
-
-  dropOn(window_->playlistPanel()->grdPlaylist, 0);
-
-  TrackGrid& rows = core().tables().grdPlaylist();
-  ASSERT_TRUE(WaitUntil([&] { return !rows.isEmpty(); }));
-  ASSERT_EQ(rows.dataRowCount(), 1);
-  EXPECT_EQ(core().tables().RowPath(rows, 1), dir_.file("b.mp3"));
-  EXPECT_FALSE(window_->playlistPanel()->pnlHelp->isVisible());
-}
-
-TEST_F(BrowserWindowTest, RowsDraggedInsideThePlaylistMoveToTheDropRow) {
-  ASSERT_TRUE(core().document().OpenPlaylist(dir_.file("mix.m3u")));
-  window_->refreshLabels();
-  TrackGridView* playlist = window_->playlistPanel()->grdPlaylist;
-  QTest::mouseClick(playlist->viewport(), Qt::LeftButton, {},
-                    playlist->visualRect(playlist->model()->index(1, 1)).center());
-  ASSERT_TRUE(core().playlistSideActive());
-  dropOn(playlist, 0);
-  TrackTables& tables = core().tables();
-  ASSERT_TRUE(WaitUntil(
-      [&] { return tables.RowPath(tables.grdPlaylist(), 1) == dir_.file("b.mp3"); }));
-  EXPECT_EQ(tables.RowPath(tables.grdPlaylist(), 1), dir_.file("b.mp3"));
-  EXPECT_EQ(tables.RowPath(tables.grdPlaylist(), 2), dir_.file("a.mp3"));
-  EXPECT_EQ(tables.grdPlaylist().cell(1, 0), "1.");
+// Browser rows dropped anywhere over the playlist are appended, its help panel and the space
+// below its last row included; playlist rows move to the drop row, or to the end from below the
+// last row. The header takes no drops.
+TEST_F(BrowserWindowTest, DropsOnThePlaylist) {
+  enum class Where { FirstRow, Help, BelowTheRows, Header };
+  struct Case {
+    const char* what;
+    bool mixInPlaylist;       // the playlist holds a.mp3 and b.mp3 from mix.m3u; else empty
+    const char* browserFile;  // the browser row dragged; null: a playlist row
+    int playlistRow;          // the playlist's model row dragged
+    Where where;
+    bool accepted;
+    std::vector<std::string> files;  // the playlist afterwards
+  };
+  const std::vector<Case> cases = {
+      {"browser row on a row", false, "b.mp3", 0, Where::FirstRow, true, {"b.mp3"}},
+      {"browser row on the help", false, "b.mp3", 0, Where::Help, true, {"b.mp3"}},
+      {"browser row below the rows", true, "c.mp3", 0, Where::BelowTheRows, true,
+       {"a.mp3", "b.mp3", "c.mp3"}},
+      {"browser row on the header", false, "b.mp3", 0, Where::Header, false, {}},
+      {"playlist row on a row", true, nullptr, 1, Where::FirstRow, true, {"b.mp3", "a.mp3"}},
+      {"playlist row below the rows", true, nullptr, 0, Where::BelowTheRows, true,
+       {"b.mp3", "a.mp3"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    openWindow();
+    TrackGridView* playlist = window_->playlistPanel()->grdPlaylist;
+    if (c.mixInPlaylist) {
+      ASSERT_TRUE(core().document().OpenPlaylist(dir_.file("mix.m3u")));
+      window_->refreshLabels();
+    }
+    if (c.browserFile) {
+      ASSERT_TRUE(listFolder());
+      clickBrowserRow(c.browserFile);
+    } else {
+      QTest::mouseClick(playlist->viewport(), Qt::LeftButton, {},
+                        playlist->visualRect(playlist->model()->index(c.playlistRow, 1)).center());
+      ASSERT_TRUE(core().playlistSideActive());
+    }
+    QWidget* help = window_->playlistPanel()->pnlHelp;
+    ASSERT_EQ(help->isVisible(), !c.mixInPlaylist);
+    QWidget* rows = playlist->viewport();
+    QWidget* header = playlist->horizontalHeader()->viewport();
+    const std::pair<QWidget*, QPoint> places[] = {
+        {rows, playlist->visualRect(playlist->model()->index(0, 1)).center()},
+        {help, help->rect().center()},
+        {rows, QPoint(40, rows->height() - 5)},
+        {header, QPoint(40, header->height() / 2)},
+    };
+    const auto& [over, point] = places[static_cast<int>(c.where)];
+    EXPECT_EQ(dropAt(over, point), c.accepted);
+    if (c.accepted) {
+      EXPECT_TRUE(WaitUntil([&] { return playlistFiles() == c.files; }));
+    }
+    QApplication::processEvents();  // nothing more happens
+    EXPECT_EQ(playlistFiles(), c.files);
+    EXPECT_EQ(window_->playlistPanel()->pnlHelp->isVisible(), c.files.empty());
+  }
 }
 
 TEST_F(BrowserWindowTest, EnterOnAPlaylistFileShowsItsItems) {
