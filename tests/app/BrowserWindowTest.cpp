@@ -211,6 +211,40 @@ TEST_F(BrowserWindowTest, CtrlAndShiftWithTheKeypadEnterAddToThePlaylist) {
   EXPECT_TRUE(dialogs_.playlistItems().empty());
 }
 
+// A plain click on a row of a multi-row selection narrows the selection to that row when the
+// button goes up; the totals line then describes the grid again, not the old selection.
+TEST_F(BrowserWindowTest, AClickThatNarrowsASelectionRefreshesTheTotals) {
+  ASSERT_TRUE(listFolder());
+  ASSERT_TRUE(core().document().OpenPlaylist(dir_.file("mix.m3u")));
+  window_->refreshLabels();
+  struct Side {
+    const char* what;
+    TrackGridView* view;
+    QLabel* totals;
+    const char* selected;  // the line for the whole grid selected
+    const char* total;     // the line for one selected row
+  };
+  const Side sides[] = {
+      {"browser", window_->browser()->grdBrowser, window_->browser()->lblInfo,
+       "Selected: 3 MP3s", "Total: 3 MP3s"},
+      {"playlist", window_->playlistPanel()->grdPlaylist, window_->playlistPanel()->lblInfo2,
+       "Selected: 2 tracks", "Total: 2 tracks"},
+  };
+  for (const Side& side : sides) {
+    SCOPED_TRACE(side.what);
+    const QPoint firstRow = side.view->visualRect(side.view->model()->index(0, 1)).center();
+    QTest::mouseClick(side.view->viewport(), Qt::LeftButton, {}, firstRow);  // the side active
+    QTest::keyClick(side.view, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_TRUE(side.totals->text().startsWith(QLatin1String(side.selected)))
+        << side.totals->text().toStdString();
+
+    QTest::mouseClick(side.view->viewport(), Qt::LeftButton, {}, firstRow);
+    EXPECT_EQ(side.view->grid().selectedRows(), std::vector<int>{1});
+    EXPECT_TRUE(side.totals->text().startsWith(QLatin1String(side.total)))
+        << side.totals->text().toStdString();
+  }
+}
+
 TEST_F(BrowserWindowTest, TheViewerShowsTheGridItWasGiven) {
   TrackTables& tables = core().tables();
   TrackGrid grid;
