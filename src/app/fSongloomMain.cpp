@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QTreeView>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QRadioButton>
@@ -17,7 +16,6 @@
 #include "app/BrowserPanel.h"
 #include "app/CaptionPanel.h"
 #include "app/FolderTreeModel.h"
-#include "widgets/Colours.h"
 #include "widgets/Fonts.h"
 #include "app/GradientPanel.h"
 #include "app/MainActions.h"
@@ -104,10 +102,10 @@ QAction* TfrmSongloomMain::action(const char* name) const {
 }
 
 void TfrmSongloomMain::createActions() {
-  actions_ = new MainActions(this);
+  auto* actions = new MainActions(this);
   for (const MainAction& entry : MainActionList()) {
     const MainCommand command = entry.command;
-    actions_->add(entry.name, QString::fromUtf8(entry.caption), entry.shortcut,
+    actions->add(entry.name, QString::fromUtf8(entry.caption), entry.shortcut,
                   [this, command] { runAction([this, command] { core_->Execute(command); }); });
   }
   connect(player_->btnCreateMP3Comp, &QToolButton::clicked, this,

@@ -36,11 +36,9 @@ class MainWindowCore {
   PlaylistDocument& document() { return document_; }
   // Append (Ctrl+Enter), Add (Shift+Enter) and drops on the playlist.
   PlaylistAdder& adder() { return adder_; }
-  CompilationBuilder& compilation() { return compilation_; }
   // The Folder Tree view: folder listing, filters, browser totals, opening rows.
   FolderBrowser& browser() { return browser_; }
   Mrng& random() { return random_; }
-  UserDialogs& dialogs() { return dialogs_; }
 
   // --- start and stop -----------------------------------------------------------------------
   // Columns, sort menus, the empty playlist's numbers and totals; the browser side active.
