@@ -7,15 +7,24 @@ namespace {
 
 Qt::Key QtKeyOf(const KeyStroke& stroke) {
   switch (stroke.key) {
-    case KeyName::Character: return static_cast<Qt::Key>(stroke.code);  // Qt uses ASCII here
-    case KeyName::Function: return static_cast<Qt::Key>(Qt::Key_F1 + stroke.code - 1);
-    case KeyName::Return: return Qt::Key_Return;
-    case KeyName::KeypadEnter: return Qt::Key_Enter;
-    case KeyName::Delete: return Qt::Key_Delete;
-    case KeyName::Up: return Qt::Key_Up;
-    case KeyName::Down: return Qt::Key_Down;
-    case KeyName::Home: return Qt::Key_Home;
-    case KeyName::End: return Qt::Key_End;
+    case KeyName::Character:
+      return static_cast<Qt::Key>(stroke.code);  // Qt uses ASCII here
+    case KeyName::Function:
+      return static_cast<Qt::Key>(Qt::Key_F1 + stroke.code - 1);
+    case KeyName::Return:
+      return Qt::Key_Return;
+    case KeyName::KeypadEnter:
+      return Qt::Key_Enter;
+    case KeyName::Delete:
+      return Qt::Key_Delete;
+    case KeyName::Up:
+      return Qt::Key_Up;
+    case KeyName::Down:
+      return Qt::Key_Down;
+    case KeyName::Home:
+      return Qt::Key_Home;
+    case KeyName::End:
+      return Qt::Key_End;
   }
   return Qt::Key_unknown;
 }
@@ -34,7 +43,8 @@ QKeySequence KeySequenceOf(const KeyStroke& stroke) {
 
 QList<QKeySequence> KeySequencesOfStored(StoredShortcut stored) {
   QList<QKeySequence> sequences;
-  for (const KeyStroke& stroke : KeyStrokesOfStored(stored)) sequences.append(KeySequenceOf(stroke));
+  for (const KeyStroke& stroke : KeyStrokesOfStored(stored))
+    sequences.append(KeySequenceOf(stroke));
   return sequences;
 }
 
