@@ -1,5 +1,6 @@
 #include "app/BrowserPanel.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -83,7 +84,7 @@ QWidget* BrowserPanel::buildFolderPage(TrackTables& tables) {
   auto* treeArea = ColourPanel(colours::kFolders);
   auto* treeLayout = new QHBoxLayout(treeArea);
   treeLayout->setContentsMargins(16, 4, 0, 0);  // the two spacers of the page
-  folderModel = new FolderTreeModel(this);
+  folderModel = new FolderTreeModel(QDir::homePath().toStdString(), this);
   lstFolders = new QTreeView;
   lstFolders->setModel(folderModel);
   lstFolders->setHeaderHidden(true);

@@ -5,7 +5,7 @@
 #include "widgets/Colours.h"
 #include "widgets/Fonts.h"
 
-CaptionPanel::CaptionPanel(const QString& text, int colour, int height, int pointSize,
+CaptionPanel::CaptionPanel(const QString& text, Colour colour, int height, int pointSize,
                            QWidget* parent)
     : QLabel(text, parent) {
   setFixedHeight(height);
@@ -15,7 +15,7 @@ CaptionPanel::CaptionPanel(const QString& text, int colour, int height, int poin
   setTextColour(colours::kInactiveCaption);
 }
 
-void CaptionPanel::setTextColour(int colour) {
+void CaptionPanel::setTextColour(Colour colour) {
   QPalette palette = this->palette();
   palette.setColor(QPalette::WindowText, StoredColour(colour));
   setPalette(palette);
@@ -30,14 +30,14 @@ void CaptionPanel::mouseDoubleClickEvent(QMouseEvent* event) {
   if (event->button() == Qt::LeftButton) emit doubleClicked();
 }
 
-void PaintWith(QWidget* widget, int colour) {
+void PaintWith(QWidget* widget, Colour colour) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Window, StoredColour(colour));
   widget->setPalette(palette);
   widget->setAutoFillBackground(true);
 }
 
-QWidget* ColourPanel(int colour, QWidget* parent) {
+QWidget* ColourPanel(Colour colour, QWidget* parent) {
   auto* panel = new QWidget(parent);
   PaintWith(panel, colour);
   return panel;

@@ -2,14 +2,16 @@
 
 #include <QLabel>
 
+#include "tracks/Colour.h"
+
 // A panel caption: coloured bar with bold text; the text colour marks the
 // active side. Reports presses and double clicks.
 class CaptionPanel : public QLabel {
   Q_OBJECT
  public:
-  CaptionPanel(const QString& text, int colour, int height, int pointSize,
+  CaptionPanel(const QString& text, Colour colour, int height, int pointSize,
                QWidget* parent = nullptr);
-  void setTextColour(int colour);
+  void setTextColour(Colour colour);
 
  signals:
   void pressed(Qt::MouseButton button, QPoint globalPos, int y);
@@ -21,7 +23,7 @@ class CaptionPanel : public QLabel {
 };
 
 // A plain panel painted in its own colour, never with a themed background.
-QWidget* ColourPanel(int colour, QWidget* parent = nullptr);
-void PaintWith(QWidget* widget, int colour);
+QWidget* ColourPanel(Colour colour, QWidget* parent = nullptr);
+void PaintWith(QWidget* widget, Colour colour);
 // A label in Tahoma 8 pt, white, as on the info bars.
 QLabel* WhiteLabel(const QString& text);

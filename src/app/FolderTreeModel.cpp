@@ -1,17 +1,39 @@
 #include "app/FolderTreeModel.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <optional>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/PathParts.h"
+#include "search/FolderListing.h"
+#include "window/FolderTreePath.h"
+
+namespace {
+
+QString FromUtf8(const std::string& text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// The names of a folder's subfolders as the folder listing reads them.
+std::vector<std::string> SubfolderNames(const std::string& folder) {
+  std::vector<std::string> names;
+  ReadFolderEntries(platform::localFileSystem(), folder, "*", ListingKind::Folders, names);
+  return names;
+}
+
+}  // namespace
 
 struct FolderTreeModel::Node {
-  QString name;
-  QString path;  // empty for the root node
+  std::string name;
+  std::string path;  // empty for the root node
   Node* parent = nullptr;
   int row = 0;
   bool loaded = false;
+  // Whether the folder has subfolders, read once before the node is expanded.
+  mutable std::optional<bool> hasSubfolders;
   std::vector<std::unique_ptr<Node>> children;
 
-  Node* add(const QString& childName, const QString& childPath) {
+  Node* add(const std::string& childName, const std::string& childPath) {
     auto child = std::make_unique<Node>();
     child->name = childName;
     child->path = childPath;
@@ -22,13 +44,16 @@ struct FolderTreeModel::Node {
   }
 };
 
-FolderTreeModel::FolderTreeModel(QObject* parent)
+FolderTreeModel::FolderTreeModel(const std::string& homePath, QObject* parent)
     : QAbstractItemModel(parent), root_(std::make_unique<Node>()) {
   // An invisible top holds the one visible root node.
-  Node* computer = root_->add(QStringLiteral("Computer"), QString());
+  Node* computer = root_->add("Computer", std::string());
   root_->loaded = true;
-  computer->add(QDir::homePath().section(QLatin1Char('/'), -1), QDir::homePath());
-  computer->add(QStringLiteral("/"), QStringLiteral("/"));
+  if (HasHomeNode(homePath)) {
+    const std::string home = CleanFolderPath(homePath);
+    home_ = computer->add(FileNamePart(home), home);
+  }
+  slash_ = computer->add("/", "/");
   computer->loaded = true;
 }
 
@@ -62,19 +87,20 @@ int FolderTreeModel::columnCount(const QModelIndex&) const { return 1; }
 QVariant FolderTreeModel::data(const QModelIndex& index, int role) const {
   const Node* node = nodeOf(index);
   if (!index.isValid()) return {};
-  if (role == Qt::DisplayRole) return node->name;
+  if (role == Qt::DisplayRole) return FromUtf8(node->name);
   if (role == Qt::DecorationRole)
-    return node->path.isEmpty() ? icons_.icon(QFileIconProvider::Computer)
-                                : icons_.icon(QFileIconProvider::Folder);
-  if (role == Qt::ToolTipRole) return node->path;
+    return node->path.empty() ? icons_.icon(QFileIconProvider::Computer)
+                              : icons_.icon(QFileIconProvider::Folder);
+  if (role == Qt::ToolTipRole) return FromUtf8(node->path);
   return {};
 }
 
 bool FolderTreeModel::hasChildren(const QModelIndex& parent) const {
   const Node* node = nodeOf(parent);
   if (node->loaded) return !node->children.empty();
-  QDir dir(node->path);
-  return !dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot).isEmpty();
+  // Asked for every node the view paints: the folder is read once, not at every paint.
+  if (!node->hasSubfolders) node->hasSubfolders = !SubfolderNames(node->path).empty();
+  return *node->hasSubfolders;
 }
 
 bool FolderTreeModel::canFetchMore(const QModelIndex& parent) const {
@@ -84,42 +110,34 @@ bool FolderTreeModel::canFetchMore(const QModelIndex& parent) const {
 void FolderTreeModel::fetchMore(const QModelIndex& parent) {
   Node* node = nodeOf(parent);
   if (node->loaded) return;
-  QDir dir(node->path);
-  const QFileInfoList entries =
-      dir.entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+  const std::vector<std::string> names = SubfolderNames(node->path);
   node->loaded = true;
-  if (entries.isEmpty()) return;
-  beginInsertRows(parent, 0, static_cast<int>(entries.size()) - 1);
-  for (const QFileInfo& entry : entries) node->add(entry.fileName(), entry.absoluteFilePath());
+  if (names.empty()) return;
+  beginInsertRows(parent, 0, static_cast<int>(names.size()) - 1);
+  for (const std::string& name : names) node->add(name, FolderTreeChildPath(node->path, name));
   endInsertRows();
 }
 
-QString FolderTreeModel::filePath(const QModelIndex& index) const { return nodeOf(index)->path; }
+QString FolderTreeModel::filePath(const QModelIndex& index) const {
+  return FromUtf8(nodeOf(index)->path);
+}
 
 QModelIndex FolderTreeModel::rootIndex() const { return index(0, 0); }
 
 QModelIndex FolderTreeModel::indexForPath(const QString& path) {
-  const QString wanted = QDir::cleanPath(path);
-  QModelIndex current = rootIndex();
-  // Under the home folder when the path lies there, else under "/".
-  const QString home = QDir::homePath();
-  const bool inHome = wanted == home || wanted.startsWith(home + QLatin1Char('/'));
-  current = index(inHome ? 0 : 1, 0, current);
-  QString reached = filePath(current);
-  while (reached != wanted) {
+  const std::optional<FolderTreeRoute> route =
+      FolderTreeRouteOf(path.toStdString(), home_ ? home_->path : std::string());
+  if (!route) return {};
+  QModelIndex current = indexOf(route->top == FolderTreeTop::Home ? home_ : slash_);
+  for (const std::string& wanted : route->chain) {
     if (canFetchMore(current)) fetchMore(current);
     QModelIndex next;
-    for (int row = 0; row < rowCount(current); ++row) {
+    for (int row = 0; row < rowCount(current) && !next.isValid(); ++row) {
       const QModelIndex child = index(row, 0, current);
-      const QString childPath = filePath(child);
-      if (wanted == childPath || wanted.startsWith(childPath + QLatin1Char('/'))) {
-        next = child;
-        break;
-      }
+      if (nodeOf(child)->path == wanted) next = child;
     }
     if (!next.isValid()) return {};
     current = next;
-    reached = filePath(current);
   }
   return current;
 }

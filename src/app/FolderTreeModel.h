@@ -3,15 +3,18 @@
 #include <QAbstractItemModel>
 #include <QFileIconProvider>
 #include <memory>
-#include <vector>
+#include <string>
 
-// The folder tree of the browser: a root node without a path ("Computer")
-// with the home folder and "/" under it, then folders only, read lazily when
-// a node is expanded. Hidden folders (a name starting with ".") are left out.
+// The folder tree of the browser: a root node without a path ("Computer") with the home folder
+// and "/" under it, then folders only, read when a node is expanded. A node's subfolders are
+// read as the folder listing reads them, so the tree and the listing agree: hidden folders (a
+// name starting with ".") left out, names in the listing's order, a link counted as the folder
+// it points to.
 class FolderTreeModel : public QAbstractItemModel {
   Q_OBJECT
  public:
-  explicit FolderTreeModel(QObject* parent = nullptr);
+  // homePath: the folder of the home node; none for "/" or a path that is not absolute.
+  explicit FolderTreeModel(const std::string& homePath, QObject* parent = nullptr);
   ~FolderTreeModel() override;
 
   QModelIndex index(int row, int column, const QModelIndex& parent = {}) const override;
@@ -35,5 +38,7 @@ class FolderTreeModel : public QAbstractItemModel {
   QModelIndex indexOf(Node* node) const;
 
   std::unique_ptr<Node> root_;
+  Node* home_ = nullptr;  // null when there is no home node
+  Node* slash_ = nullptr;
   QFileIconProvider icons_;
 };

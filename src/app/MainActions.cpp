@@ -1,45 +1,61 @@
 #include "app/MainActions.h"
 
 #include <QAction>
-#include <QKeySequence>
 #include <QWidget>
 
 namespace {
 
-// The virtual-key codes the stored shortcuts use.
-int QtKeyOfVirtualKey(int vk) {
-  if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) return vk;
-  if (vk >= 0x70 && vk <= 0x7B) return Qt::Key_F1 + (vk - 0x70);
-  switch (vk) {
-    case 0x0D: return Qt::Key_Return;
-    case 0x2E: return Qt::Key_Delete;
-    case 0x26: return Qt::Key_Up;
-    case 0x28: return Qt::Key_Down;
-    case 0x24: return Qt::Key_Home;
-    case 0x23: return Qt::Key_End;
-    default: return 0;
+Qt::Key QtKeyOf(const KeyStroke& stroke) {
+  switch (stroke.key) {
+    case KeyName::Character:
+      return static_cast<Qt::Key>(stroke.code);  // Qt uses ASCII here
+    case KeyName::Function:
+      return static_cast<Qt::Key>(Qt::Key_F1 + stroke.code - 1);
+    case KeyName::Return:
+      return Qt::Key_Return;
+    case KeyName::KeypadEnter:
+      return Qt::Key_Enter;
+    case KeyName::Delete:
+      return Qt::Key_Delete;
+    case KeyName::Up:
+      return Qt::Key_Up;
+    case KeyName::Down:
+      return Qt::Key_Down;
+    case KeyName::Home:
+      return Qt::Key_Home;
+    case KeyName::End:
+      return Qt::Key_End;
   }
+  return Qt::Key_unknown;
+}
+
+QKeySequence KeySequenceOf(const KeyStroke& stroke) {
+  Qt::KeyboardModifiers modifiers;
+  if (stroke.ctrl) modifiers |= Qt::ControlModifier;
+  if (stroke.shift) modifiers |= Qt::ShiftModifier;
+  if (stroke.alt) modifiers |= Qt::AltModifier;
+  // The keypad's Enter is told apart by its key, Qt::Key_Enter; Qt matches it with or without
+  // the keypad modifier.
+  return QKeySequence(QKeyCombination(modifiers, QtKeyOf(stroke)));
 }
 
 }  // namespace
 
-QKeySequence ShortcutFromStored(int stored) {
-  const int key = QtKeyOfVirtualKey(stored & 0xFF);
-  if (stored == 0 || key == 0) return {};
-  int combination = key;
-  if (stored & 0x4000) combination |= Qt::ControlModifier;
-  if (stored & 0x2000) combination |= Qt::ShiftModifier;
-  if (stored & 0x8000) combination |= Qt::AltModifier;
-  return QKeySequence(combination);
+QList<QKeySequence> KeySequencesOfStored(StoredShortcut stored) {
+  QList<QKeySequence> sequences;
+  for (const KeyStroke& stroke : KeyStrokesOfStored(stored))
+    sequences.append(KeySequenceOf(stroke));
+  return sequences;
 }
 
 MainActions::MainActions(QWidget* window) : QObject(window), window_(window) {}
 
-QAction* MainActions::add(const char* name, const QString& caption, int storedShortcut,
+QAction* MainActions::add(const char* name, const QString& caption, StoredShortcut shortcut,
                           std::function<void()> run) {
   auto* action = new QAction(caption, window_);
   action->setObjectName(QString::fromLatin1(name));
-  action->setShortcut(ShortcutFromStored(storedShortcut));
+  // One action per command, whatever number of keys runs it.
+  action->setShortcuts(KeySequencesOfStored(shortcut));
   action->setShortcutContext(Qt::WindowShortcut);
   connect(action, &QAction::triggered, this, [run = std::move(run)] { run(); });
   window_->addAction(action);

@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QObject>
 #include <functional>
+
+#include "window/StoredShortcut.h"
 
 class QAction;
 class QWidget;
@@ -15,13 +19,13 @@ class MainActions : public QObject {
 
   // Creates an action, adds it to the window so its shortcut works whatever
   // has the focus, and runs run when it triggers.
-  QAction* add(const char* name, const QString& caption, int storedShortcut,
+  QAction* add(const char* name, const QString& caption, StoredShortcut shortcut,
                std::function<void()> run);
 
  private:
   QWidget* window_;
 };
 
-// A stored shortcut value (low byte virtual-key code; 0x4000 Ctrl, 0x2000
-// Shift, 0x8000 Alt) as a Qt key combination; 0 gives none.
-QKeySequence ShortcutFromStored(int stored);
+// The key sequences of a stored shortcut, one per key press that runs it (Enter: Return and the
+// keypad's Enter); none for 0.
+QList<QKeySequence> KeySequencesOfStored(StoredShortcut stored);

@@ -4,7 +4,6 @@
 #include <QCloseEvent>
 #include <QEvent>
 #include <QTreeView>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
 #include <QRadioButton>
@@ -17,7 +16,6 @@
 #include "app/BrowserPanel.h"
 #include "app/CaptionPanel.h"
 #include "app/FolderTreeModel.h"
-#include "widgets/Colours.h"
 #include "widgets/Fonts.h"
 #include "app/GradientPanel.h"
 #include "app/MainActions.h"
@@ -104,41 +102,14 @@ QAction* TfrmSongloomMain::action(const char* name) const {
 }
 
 void TfrmSongloomMain::createActions() {
-  actions_ = new MainActions(this);
-  PlaylistEditor& ed = core_->editor();
-  PlaylistDocument& doc = core_->document();
-  auto add = [this](const char* name, const char* caption, int shortcut, auto command) {
-    actions_->add(name, QString::fromUtf8(caption), shortcut,
-                  [this, command] { runAction(command); });
-  };
-  add("actSelectAll", "Select All", 16449, [this] { core_->actSelectAllExecute(); });
-  add("actAppendItem", "Append Selected Item(s) to Playlist", 16397,
-      [this] { core_->adder().actAppendItemExecute(); });
-  add("actAddItem", "Add Selected Item(s) to Playlist", 8205,
-      [this] { core_->adder().actAddItemExecute(); });
-  add("actInvertSelection", "Invert Selection", 16457,
-      [this] { core_->actInvertSelectionExecute(); });
-  add("actGroup", "Group Selected Items Together", 32839, [&ed] { ed.actGroupExecute(); });
-  add("actRemoveSel", "Remove Selected", 46, [&ed] { ed.actRemoveSelExecute(); });
-  add("actRemoveAll", "Remove All", 24622, [&ed] { ed.actRemoveAllExecute(); });
-  add("actRemoveMiss", "Remove Missing Files from Playlist", 32814,
-      [&ed] { ed.actRemoveMissExecute(); });
-  add("actCrop", "Crop Selected", 16430, [&ed] { ed.actCropExecute(); });
-  add("actSave", "Save MP3 Playlist...", 16467, [&doc] { doc.actSaveExecute(); });
-  add("actOpen", "Open MP3 Playlist...", 16463, [&doc] { doc.actOpenExecute(); });
-  add("actNew", "New MP3 Playlist...", 16462, [&doc] { doc.actNewExecute(); });
-  add("actEdit", "Edit Playlist Name...", 16464, [&doc] { doc.actEditExecute(); });
-  add("actMoveUp", "Up", 32806, [&ed] { ed.actMoveUpExecute(); });
-  add("actMoveDown", "Down", 32808, [&ed] { ed.actMoveDownExecute(); });
-  add("actMoveTop", "to Top", 32804, [&ed] { ed.actMoveTopExecute(); });
-  add("actMoveBottom", "to Bottom", 32803, [&ed] { ed.actMoveBottomExecute(); });
-  add("actEditTrackName", "Edit Track Name...", 16453, [&ed] { ed.actEditTrackNameExecute(); });
-  add("actRandomizeOrder", "Randomize Order", 16466, [&ed] { ed.actRandomizeOrderExecute(); });
-  add("actReverseOrder", "Reverse Order", 16470, [&ed] { ed.actReverseOrderExecute(); });
-  add("actCreateMP3Comp", "Create MP3 Compilation...", 16451,
-      [this] { core_->compilation().CreateMP3Compilation(); });
+  auto* actions = new MainActions(this);
+  for (const MainAction& entry : MainActionList()) {
+    const MainCommand command = entry.command;
+    actions->add(entry.name, QString::fromUtf8(entry.caption), entry.shortcut,
+                  [this, command] { runAction([this, command] { core_->Execute(command); }); });
+  }
   connect(player_->btnCreateMP3Comp, &QToolButton::clicked, this,
-          [this] { runAction([this] { core_->compilation().CreateMP3Compilation(); }); });
+          [this] { runAction([this] { core_->Execute(MainCommand::CreateMP3Comp); }); });
 }
 
 void TfrmSongloomMain::connectGrid(TrackGridView* view, bool playlistSide) {
@@ -200,8 +171,7 @@ bool TfrmSongloomMain::eventFilter(QObject* watched, QEvent* event) {
     return true;
   }
   if (event->type() == QEvent::MouseButtonPress && watched == browser_->pnlLibrary) {
-    if (!core_->libraryViewShown())
-      run([this] { core_->setLibraryView(true, false); core_->ActivatePanel(false); });
+    run([this] { core_->pnlLibraryClick(); });
     return true;
   }
   if (event->type() == QEvent::MouseButtonPress) {
@@ -270,9 +240,8 @@ void TfrmSongloomMain::connectFolderBrowser() {
   connect(browser_->rbtFolder, &QRadioButton::clicked, this, [this] {
     run([this] { core_->browser().rbtFolderClick(); });
   });
-  connect(browser_->rbtLibrary, &QRadioButton::clicked, this, [this] {
-    run([this] { core_->setLibraryView(true, false); core_->ActivatePanel(false); });
-  });
+  connect(browser_->rbtLibrary, &QRadioButton::clicked, this,
+          [this] { run([this] { core_->rbtLibraryClick(); }); });
   browser_->pnlFolder->installEventFilter(this);
   browser_->pnlLibrary->installEventFilter(this);
 }
@@ -324,7 +293,7 @@ void TfrmSongloomMain::refreshLabels() {
   browser_->pnlBrowserCaption->setTextColour(core_->browserCaptionColour());
   playlist_->pnlPlaylistCaption->setTextColour(core_->playlistCaptionColour());
   if (QAction* removeSel = action("actRemoveSel"))
-    removeSel->setShortcut(ShortcutFromStored(ed.removeSelectedShortcut()));
+    removeSel->setShortcuts(KeySequencesOfStored(ed.removeSelectedShortcut()));
   browser_->lblInfo->setText(FromUtf8(core_->browser().lblInfo()));
   showBrowserPage();
   syncListingTimer();
@@ -335,7 +304,7 @@ void TfrmSongloomMain::showEvent(QShowEvent* event) {
   if (shown_) return;
   shown_ = true;
   if (const QScreen* screen = this->screen()) {
-    const int browserWidth = screen->size().width() - 304;
+    const int browserWidth = FirstBrowserWidth(screen->size().width());
     spl2_->setSizes({browserWidth, std::max(1, width() - browserWidth)});
   }
   run([this] { core_->FormShow(); });

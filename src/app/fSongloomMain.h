@@ -8,7 +8,6 @@
 #include "window/MainWindowCore.h"
 
 class BrowserPanel;
-class MainActions;
 class PlayerBar;
 class PlaylistPanel;
 class QAction;
@@ -82,7 +81,6 @@ class TfrmSongloomMain : public QWidget {
   PlaylistPanel* playlist_ = nullptr;
   PlayerBar* player_ = nullptr;
   VetoSplitter* spl2_ = nullptr;
-  MainActions* actions_ = nullptr;
   QTimer* tmr_ = nullptr;
   bool shown_ = false;
 };

@@ -28,11 +28,12 @@ class PlaylistAdder {
 
   void actAppendItemExecute();  // Ctrl+Enter
   void actAddItemExecute();     // Shift+Enter
-  // Dragging over the playlist: a drop is allowed over data rows only, not over the header.
+  // Dragging over the playlist: a drop is allowed anywhere below the header: on a data row, or
+  // below the last one (row is then rowCount() of the playlist).
   static bool grdPlaylistOleDragOver(int row) { return row > 0; }
   // Rows dropped on playlist row `row`. From the playlist itself (the active grid): its
-  // selected rows move there. From a browser-side grid: its selected items are appended,
-  // wherever they were dropped.
+  // selected rows move there, or to the end when dropped below the last row. From a
+  // browser-side grid: its selected items are appended, wherever they were dropped.
   void grdPlaylistOleDrop(int row);
 
   // Reserves one playlist row per selected item of the active grid, fills them through the

@@ -229,6 +229,7 @@ int PlaylistEditor::ShiftOf(MoveMode mode, int target, int first, int last) {
     case MoveMode::ToBottom:
       return rows - last;
     case MoveMode::Drop:
+      if (target == rows + 1) return rows - last;  // below the last row: to the end
       if (target < 1 || target > rows || (target >= first && target <= last)) return 0;
       return target < first ? target - first : target - last;
   }

@@ -64,7 +64,8 @@ class PlaylistEditor {
   bool grdPlaylistCellValidate(int row, int col, const std::string& text);
   // Enter on the playlist or Esc while a track name is edited.
   void EndTrackNameEditing();
-  // Playlist rows dragged onto the playlist and dropped on row target.
+  // Playlist rows dragged onto the playlist and dropped on row target; a target of rowCount()
+  // (one past the last data row: the space below it) moves them to the end.
   void DropSelectedOn(int target) { MoveSelected(MoveMode::Drop, target); }
 
   // --- operations ----------------------------------------------------------------------------

@@ -1,5 +1,5 @@
 #include "widgets/Colours.h"
 
-QColor StoredColour(int value) {
+QColor StoredColour(Colour value) {
   return QColor(value & 0xFF, (value >> 8) & 0xFF, (value >> 16) & 0xFF);
 }

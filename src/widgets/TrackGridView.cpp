@@ -170,6 +170,11 @@ int TrackGridView::gridRowAt(const QPoint& viewportPos) const {
   return row < 0 ? -1 : row + 1;
 }
 
+int TrackGridView::dropRowAt(const QPoint& viewportPos) const {
+  const int row = gridRowAt(viewportPos);
+  return row >= 1 ? row : model_->grid().rowCount();
+}
+
 void TrackGridView::setDropTarget(bool on) {
   setAcceptDrops(on);
   viewport()->setAcceptDrops(on);
@@ -276,8 +281,9 @@ void TrackGridView::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void TrackGridView::dragMoveEvent(QDragMoveEvent* event) {
-  // Drops land on data rows only, never on the header.
-  if (gridRowAt(event->position().toPoint()) >= 1)
+  // The whole viewport takes drops, the space below the last row included; the header is no
+  // part of it, so drops there are refused.
+  if (CarriesTrackRows(event->mimeData()))
     event->acceptProposedAction();
   else
     event->ignore();
@@ -285,13 +291,12 @@ void TrackGridView::dragMoveEvent(QDragMoveEvent* event) {
 
 void TrackGridView::dropEvent(QDropEvent* event) {
   // Only our grids make this kind of drag; what moves is the active grid's selection.
-  const int row = gridRowAt(event->position().toPoint());
-  if (!CarriesTrackRows(event->mimeData()) || row < 1) {
+  if (!CarriesTrackRows(event->mimeData())) {
     event->ignore();
     return;
   }
   event->acceptProposedAction();
-  emit rowsDropped(row);
+  emit rowsDropped(dropRowAt(event->position().toPoint()));
 }
 
 void TrackGridView::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {

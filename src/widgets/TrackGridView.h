@@ -23,6 +23,9 @@ class TrackGridView : public QTableView {
   void syncAppearance();
   // Grid row (1-based) under a viewport point, or -1.
   int gridRowAt(const QPoint& viewportPos) const;
+  // Where a drop at a viewport point lands: the data row under it, or rowCount() for the space
+  // below the last row.
+  int dropRowAt(const QPoint& viewportPos) const;
   void setDropTarget(bool on);
   // Puts the text of an open cell editor into the cell.
   void commitEditor();
@@ -40,7 +43,8 @@ class TrackGridView : public QTableView {
   void enterPressed();
   void escapePressed();
   void doubleClickedRow(int row);
-  // Rows of a track grid were dropped on data row `row` of this grid.
+  // Rows of a track grid were dropped on data row `row` of this grid, or below its last row
+  // (row is then rowCount(), one past the last data row).
   void rowsDropped(int row);
   // The in-place editor committed or closed.
   void editorClosed();

@@ -58,6 +58,43 @@ void MainWindowCore::setLibraryView(bool library, bool searchShown) {
   tables_.setShownBrowserGrid(PanelGridId(false));
 }
 
+void MainWindowCore::rbtLibraryClick() {
+  setLibraryView(true, false);
+  ActivatePanel(false);
+}
+
+void MainWindowCore::pnlLibraryClick() {
+  if (!libraryView_) rbtLibraryClick();
+}
+
+void MainWindowCore::Execute(MainCommand command) {
+  switch (command) {
+    case MainCommand::SelectAll: return actSelectAllExecute();
+    case MainCommand::InvertSelection: return actInvertSelectionExecute();
+    case MainCommand::AppendItem: return adder_.actAppendItemExecute();
+    case MainCommand::AddItem: return adder_.actAddItemExecute();
+    case MainCommand::Group: return editor_.actGroupExecute();
+    case MainCommand::RemoveSel: return editor_.actRemoveSelExecute();
+    case MainCommand::RemoveAll: return editor_.actRemoveAllExecute();
+    case MainCommand::RemoveMiss: return editor_.actRemoveMissExecute();
+    case MainCommand::Crop: return editor_.actCropExecute();
+    case MainCommand::Save: return document_.actSaveExecute();
+    case MainCommand::Open: return document_.actOpenExecute();
+    case MainCommand::New: return document_.actNewExecute();
+    case MainCommand::Edit: return document_.actEditExecute();
+    case MainCommand::MoveUp: return editor_.actMoveUpExecute();
+    case MainCommand::MoveDown: return editor_.actMoveDownExecute();
+    case MainCommand::MoveTop: return editor_.actMoveTopExecute();
+    case MainCommand::MoveBottom: return editor_.actMoveBottomExecute();
+    case MainCommand::EditTrackName: return editor_.actEditTrackNameExecute();
+    case MainCommand::CreateMP3Comp:
+      compilation_.CreateMP3Compilation();  // every outcome was reported to the person
+      return;
+    case MainCommand::RandomizeOrder: return editor_.actRandomizeOrderExecute();
+    case MainCommand::ReverseOrder: return editor_.actReverseOrderExecute();
+  }
+}
+
 void MainWindowCore::actSelectAllExecute() {
   TrackGrid& grid = tables_.activeGrid();
   if (grid.isEmpty()) return;

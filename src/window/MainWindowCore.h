@@ -13,6 +13,7 @@
 #include "tracks/PlaylistEditor.h"
 #include "tracks/TrackTable.h"
 #include "dialogs/UserDialogs.h"
+#include "window/MainActionList.h"
 
 // Stored caption colours of the two sides: the active one is yellow.
 inline constexpr Colour kActiveCaptionColour = kYellow;
@@ -35,11 +36,9 @@ class MainWindowCore {
   PlaylistDocument& document() { return document_; }
   // Append (Ctrl+Enter), Add (Shift+Enter) and drops on the playlist.
   PlaylistAdder& adder() { return adder_; }
-  CompilationBuilder& compilation() { return compilation_; }
   // The Folder Tree view: folder listing, filters, browser totals, opening rows.
   FolderBrowser& browser() { return browser_; }
   Mrng& random() { return random_; }
-  UserDialogs& dialogs() { return dialogs_; }
 
   // --- start and stop -----------------------------------------------------------------------
   // Columns, sort menus, the empty playlist's numbers and totals; the browser side active.
@@ -62,6 +61,14 @@ class MainWindowCore {
   // The browser side's view: folder tree (page 1) or library (page 2) with the search result.
   bool libraryViewShown() const { return libraryView_; }
   void setLibraryView(bool library, bool searchShown);
+  // The radio button "Library" was clicked: the library view, with the browser side active.
+  void rbtLibraryClick();
+  // The label "Library" was clicked: as the radio button, unless that view is shown.
+  void pnlLibraryClick();
+
+  // --- commands --------------------------------------------------------------------------------
+  // Runs what an action of the action list stands for; each command checks its own guard.
+  void Execute(MainCommand command);
 
   // --- grid-wide commands on the active grid -----------------------------------------------------
   void actSelectAllExecute();

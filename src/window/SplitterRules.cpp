@@ -13,6 +13,8 @@ bool spl1CanResize(int newFoldersWidth, int pageWidth) {
   return newFoldersWidth >= 200 && pageWidth - newFoldersWidth - 11 >= 200;
 }
 
+int FirstBrowserWidth(int screenWidth) { return screenWidth - 304; }
+
 int BrowserWidthAfterResize(bool activatedOnce, int windowWidth, int playlistGridWidth) {
   if (activatedOnce && windowWidth == kMinimumWindowWidth && playlistGridWidth < 300)
     return windowWidth - 312;

@@ -11,6 +11,10 @@ bool spl2CanResize(int newBrowserWidth, int foldersWidth, int windowWidth);
 // least 200 pixels.
 bool spl1CanResize(int newFoldersWidth, int pageWidth);
 
+// The browser panel's width when the window is first shown on a screen this wide; the
+// playlist side takes the rest.
+int FirstBrowserWidth(int screenWidth);
+
 // After the window shrank to its minimum width: the browser width that leaves
 // the playlist usable, or -1 to keep the current one.
 int BrowserWidthAfterResize(bool activatedOnce, int windowWidth, int playlistGridWidth);

@@ -14,6 +14,7 @@
 #include "app/PlaylistPanel.h"
 #include "widgets/TrackGridView.h"
 #include "app/VetoSplitter.h"
+#include "app/WaitUntil.h"
 #include "app/fSongloomMain.h"
 #include "support/Mp3Builder.h"
 #include "support/ScriptedDialogs.h"
@@ -62,6 +63,13 @@ class MainWindowTest : public ::testing::Test {
     std::vector<std::string> names;
     for (int row = 1; row < grid.rowCount(); ++row) names.push_back(grid.cell(row, 1));
     return names;
+  }
+
+  // The in-place editor of a track name, once it has the focus; null when it never got it.
+  static QLineEdit* FocusedEditor() {
+    if (!WaitUntil([] { return qobject_cast<QLineEdit*>(QApplication::focusWidget()); }))
+      return nullptr;
+    return qobject_cast<QLineEdit*>(QApplication::focusWidget());
   }
 
   static QColor CaptionColour(CaptionPanel* caption) {
@@ -137,8 +145,7 @@ TEST_F(MainWindowTest, ShortcutsReachThePlaylistCommands) {
 
   // Ctrl+E edits the current row's name: Del then deletes text, not rows.
   QTest::keyClick(view, Qt::Key_E, Qt::ControlModifier);
-  QApplication::processEvents();
-  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  QLineEdit* editor = FocusedEditor();
   ASSERT_NE(editor, nullptr);
   editor->setCursorPosition(0);
   QTest::keyClick(editor, Qt::Key_Delete);
@@ -157,7 +164,7 @@ TEST_F(MainWindowTest, ACommandDuringEditingKeepsTheTypedName) {
   auto window = openWithFirstRowSelected();
   TrackGridView* view = window->playlistPanel()->grdPlaylist;
   QTest::keyClick(view, Qt::Key_E, Qt::ControlModifier);
-  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  QLineEdit* editor = FocusedEditor();
   ASSERT_NE(editor, nullptr);
   editor->setText("Opening");
   QTest::keyClick(editor, Qt::Key_Down, Qt::AltModifier);

@@ -349,6 +349,28 @@ TEST_F(AddItemsTest, DropsWithinThePlaylistMoveItsSelection) {
   EXPECT_EQ(Column("#"), Numbers(6));
 }
 
+// The space below the last row takes drops as well (the drop row is then rowCount()): playlist
+// rows move to the end, browser items are appended, on an empty playlist too.
+TEST_F(AddItemsTest, ADropBelowTheLastRowGoesToTheEnd) {
+  Browse({Track("s1", 1)});
+  EXPECT_TRUE(PlaylistAdder::grdPlaylistOleDragOver(playlist.rowCount()));
+  adder.grdPlaylistOleDrop(playlist.rowCount());  // below the empty playlist's blank row
+  EXPECT_EQ(TrackNames(), (Names{"s1"}));
+
+  tables.ClearGrid(playlist);
+  FillPlaylist(4);
+  tables.setActiveGrid(GridId::Playlist);
+  Select({1, 2});
+  adder.grdPlaylistOleDrop(playlist.rowCount());
+  EXPECT_EQ(TrackNames(), (Names{"p3", "p4", "p1", "p2"}));
+  EXPECT_EQ(playlist.selectedRows(), (std::vector<int>{3, 4}));
+  EXPECT_EQ(Column("#"), Numbers(4));
+
+  Select({1});
+  adder.grdPlaylistOleDrop(playlist.rowCount() + 1);  // no such place
+  EXPECT_EQ(TrackNames(), (Names{"p3", "p4", "p1", "p2"}));
+}
+
 TEST_F(AddItemsTest, CommandsActOnlyOnABrowserSideGridHoldingItems) {
   const std::string s1 = Track("s1", 1);
   FillPlaylist(1);

@@ -114,7 +114,9 @@ TEST_F(PlaylistEditorTest, MovesKeepTheGapsBetweenSelectedRows) {
       {"drop below", MoveMode::Drop, {2, 3}, 6, {"1", "4", "5", "6", "2", "3"}, {5, 6}},
       {"drop above", MoveMode::Drop, {4, 5}, 2, {"1", "4", "5", "2", "3", "6"}, {2, 3}},
       {"drop on the header", MoveMode::Drop, {4, 5}, 0, {"1", "2", "3", "4", "5", "6"}, {4, 5}},
-      {"drop past the end", MoveMode::Drop, {1}, 7, {"1", "2", "3", "4", "5", "6"}, {1}},
+      {"drop below the last row", MoveMode::Drop, {1, 3}, 7, {"2", "4", "5", "1", "6", "3"},
+       {4, 6}},
+      {"drop past the end", MoveMode::Drop, {1}, 8, {"1", "2", "3", "4", "5", "6"}, {1}},
   };
   const std::vector<std::string> paths = FillTracks({1, 2, 3, 4, 5, 6});
   for (const MoveCase& c : cases) {

@@ -1,0 +1,38 @@
+#include "window/MainActionList.h"
+
+#include <array>
+
+namespace {
+
+using enum MainCommand;
+
+constexpr std::array kActions = {
+    MainAction{"actSelectAll", "Select All", Stored(kCtrl, 'A'), SelectAll},
+    MainAction{"actInvertSelection", "Invert Selection", Stored(kCtrl, 'I'), InvertSelection},
+    MainAction{"actAppendItem", "Append Selected Item(s) to Playlist", Stored(kCtrl, kVkReturn),
+               AppendItem},
+    MainAction{"actAddItem", "Add Selected Item(s) to Playlist", Stored(kShift, kVkReturn),
+               AddItem},
+    MainAction{"actGroup", "Group Selected Items Together", Stored(kAlt, 'G'), Group},
+    MainAction{"actRemoveSel", "Remove Selected", Stored(kNoModifier, kVkDelete), RemoveSel},
+    MainAction{"actRemoveAll", "Remove All", Stored(kCtrl | kShift, kVkDelete), RemoveAll},
+    MainAction{"actRemoveMiss", "Remove Missing Files from Playlist", Stored(kAlt, kVkDelete),
+               RemoveMiss},
+    MainAction{"actCrop", "Crop Selected", Stored(kCtrl, kVkDelete), Crop},
+    MainAction{"actSave", "Save MP3 Playlist...", Stored(kCtrl, 'S'), Save},
+    MainAction{"actOpen", "Open MP3 Playlist...", Stored(kCtrl, 'O'), Open},
+    MainAction{"actNew", "New MP3 Playlist...", Stored(kCtrl, 'N'), New},
+    MainAction{"actEdit", "Edit Playlist Name...", Stored(kCtrl, 'P'), Edit},
+    MainAction{"actMoveUp", "Up", Stored(kAlt, kVkUp), MoveUp},
+    MainAction{"actMoveDown", "Down", Stored(kAlt, kVkDown), MoveDown},
+    MainAction{"actMoveTop", "to Top", Stored(kAlt, kVkHome), MoveTop},
+    MainAction{"actMoveBottom", "to Bottom", Stored(kAlt, kVkEnd), MoveBottom},
+    MainAction{"actEditTrackName", "Edit Track Name...", Stored(kCtrl, 'E'), EditTrackName},
+    MainAction{"actCreateMP3Comp", "Create MP3 Compilation...", Stored(kCtrl, 'C'), CreateMP3Comp},
+    MainAction{"actRandomizeOrder", "Randomize Order", Stored(kCtrl, 'R'), RandomizeOrder},
+    MainAction{"actReverseOrder", "Reverse Order", Stored(kCtrl, 'V'), ReverseOrder},
+};
+
+}  // namespace
+
+std::span<const MainAction> MainActionList() { return kActions; }

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "tracks/PlaylistEditor.h"
+#include "window/KeyTexts.h"
+#include "window/MainActionList.h"
+
+namespace {
+
+using Keys = std::vector<std::string>;
+
+// Every action of the playlist and the browser: its stored shortcut as it always was, the keys
+// that run it, and the command it runs.
+TEST(MainActionListTest, EveryStoredShortcutNamesItsKeysAndItsCommand) {
+  struct Row {
+    const char* name;
+    StoredShortcut stored;
+    Keys keys;
+    MainCommand command;
+  };
+  const std::vector<Row> table = {
+      {"actSelectAll", 16449, {"Ctrl+A"}, MainCommand::SelectAll},
+      {"actInvertSelection", 16457, {"Ctrl+I"}, MainCommand::InvertSelection},
+      {"actAppendItem", 16397, {"Ctrl+Return", "Ctrl+Keypad Enter"}, MainCommand::AppendItem},
+      {"actAddItem", 8205, {"Shift+Return", "Shift+Keypad Enter"}, MainCommand::AddItem},
+      {"actGroup", 32839, {"Alt+G"}, MainCommand::Group},
+      {"actRemoveSel", 46, {"Del"}, MainCommand::RemoveSel},
+      {"actRemoveAll", 24622, {"Ctrl+Shift+Del"}, MainCommand::RemoveAll},
+      {"actRemoveMiss", 32814, {"Alt+Del"}, MainCommand::RemoveMiss},
+      {"actCrop", 16430, {"Ctrl+Del"}, MainCommand::Crop},
+      {"actSave", 16467, {"Ctrl+S"}, MainCommand::Save},
+      {"actOpen", 16463, {"Ctrl+O"}, MainCommand::Open},
+      {"actNew", 16462, {"Ctrl+N"}, MainCommand::New},
+      {"actEdit", 16464, {"Ctrl+P"}, MainCommand::Edit},
+      {"actMoveUp", 32806, {"Alt+Up"}, MainCommand::MoveUp},
+      {"actMoveDown", 32808, {"Alt+Down"}, MainCommand::MoveDown},
+      {"actMoveTop", 32804, {"Alt+Home"}, MainCommand::MoveTop},
+      {"actMoveBottom", 32803, {"Alt+End"}, MainCommand::MoveBottom},
+      {"actEditTrackName", 16453, {"Ctrl+E"}, MainCommand::EditTrackName},
+      {"actCreateMP3Comp", 16451, {"Ctrl+C"}, MainCommand::CreateMP3Comp},
+      {"actRandomizeOrder", 16466, {"Ctrl+R"}, MainCommand::RandomizeOrder},
+      {"actReverseOrder", 16470, {"Ctrl+V"}, MainCommand::ReverseOrder},
+  };
+  const std::span<const MainAction> actions = MainActionList();
+  ASSERT_EQ(actions.size(), table.size());
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    const Row& row = table[i];
+    const MainAction& action = actions[i];
+    SCOPED_TRACE(row.name);
+    EXPECT_STREQ(action.name, row.name);
+    EXPECT_EQ(action.shortcut, row.stored);
+    EXPECT_EQ(KeyTexts(action.shortcut), row.keys);
+    EXPECT_EQ(action.command, row.command);
+  }
+}
+
+// Qt runs neither action of a key that two of them claim.
+TEST(MainActionListTest, NoKeyRunsTwoActions) {
+  std::set<std::string> seen;
+  for (const MainAction& action : MainActionList())
+    for (const std::string& key : KeyTexts(action.shortcut))
+      EXPECT_TRUE(seen.insert(key).second) << key << " again for " << action.name;
+}
+
+// Remove Selected gives Del up while a track name is edited and takes back the same key.
+TEST(MainActionListTest, RemoveSelectedGetsBackItsOwnKey) {
+  const std::span<const MainAction> actions = MainActionList();
+  const auto removeSel = std::ranges::find(actions, MainCommand::RemoveSel, &MainAction::command);
+  ASSERT_NE(removeSel, actions.end());
+  EXPECT_EQ(removeSel->shortcut, kRemoveSelectedShortcut);
+  EXPECT_TRUE(KeyStrokesOfStored(0).empty());  // while the name is edited
+}
+
+}  // namespace
