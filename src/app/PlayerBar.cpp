@@ -3,13 +3,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStyle>
 #include <QToolButton>
 
+#include "app/GradientPanel.h"
+#include "player/PlaybackController.h"
+#include "player/Volume.h"
 #include "widgets/Colours.h"
 #include "widgets/Fonts.h"
-#include "app/GradientPanel.h"
 
 namespace {
 
@@ -52,12 +55,15 @@ PlayerBar::PlayerBar(QWidget* parent) : QWidget(parent) {
 
   barPlayer = MakeSlider(QStringLiteral(" Seek "), 150);
   barPlayer->setEnabled(false);
+  barPlayer->setRange(0, 0);
+  barPlayer->setPageStep(0);  // a seek is a drag of the handle, released where it should go
   row->addWidget(barPlayer);
   row->addSpacing(6);
   row->addWidget(btnMute);
   barVolume = MakeSlider(QStringLiteral(" Volume "), 70);
-  barVolume->setRange(0, 10000);
-  barVolume->setValue(10000);
+  barVolume->setRange(0, kMaxVolume);
+  barVolume->setValue(kMaxVolume);
+  barVolume->setSingleStep(kVolumeStep);
   row->addWidget(barVolume);
   row->addSpacing(4);
   row->addWidget(btnR);
@@ -84,6 +90,20 @@ PlayerBar::PlayerBar(QWidget* parent) : QWidget(parent) {
   row->addWidget(btnCreateMP3Comp);
   row->addWidget(btnMenu);
   row->addWidget(btnHelp);
+}
+
+void PlayerBar::showState(const PlaybackController& player) {
+  lblTrName->setText(QString::fromStdString(player.lblTrName()));
+  lblTrTime->setText(QString::fromStdString(player.lblTrTime()));
+  const QSignalBlocker seekQuiet(barPlayer);
+  const QSignalBlocker volumeQuiet(barVolume);
+  barPlayer->setMaximum(player.barPlayerMax());
+  if (!barPlayer->isSliderDown()) barPlayer->setValue(player.barPlayerPosition());
+  barPlayer->setEnabled(player.barPlayerEnabled());
+  if (!barVolume->isSliderDown()) barVolume->setValue(player.barVolumePosition());
+  btnMute->setChecked(player.mute());
+  btnR->setChecked(player.repeat());
+  btnS->setChecked(player.shuffle());
 }
 
 QToolButton* PlayerBar::makeButton(const QString& hint, int standardIcon, bool checkable) {

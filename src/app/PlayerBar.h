@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class PlaybackController;
 class QLabel;
 class QSlider;
 class QToolButton;
@@ -14,6 +15,10 @@ class PlayerBar : public QWidget {
   Q_OBJECT
  public:
   explicit PlayerBar(QWidget* parent = nullptr);
+
+  // Shows the player's state: labels, sliders and the down state of Mute, Repeat and Shuffle.
+  // A slider the person holds keeps its place.
+  void showState(const PlaybackController& player);
 
   QToolButton* btnPrev;
   QToolButton* btnPlay;

@@ -6,6 +6,7 @@
 #include <QTreeView>
 #include <QLabel>
 #include <QScreen>
+#include <QSlider>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStyle>
@@ -31,12 +32,13 @@ QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 
 }  // namespace
 
-TfrmSongloomMain::TfrmSongloomMain(const std::string& autosavePath, UserDialogs* dialogs,
-                                   PlaylistItemsDialog* playlistItems)
+TfrmSongloomMain::TfrmSongloomMain(const std::string& autosavePath, WindowStandIns standIns)
     : qtDialogs_(this),
-      core_(std::make_unique<MainWindowCore>(dialogs ? *dialogs : qtDialogs_,
-                                             playlistItems ? *playlistItems : qtDialogs_,
-                                             autosavePath)) {
+      core_(std::make_unique<MainWindowCore>(
+          ShellServices{standIns.dialogs ? *standIns.dialogs : qtDialogs_,
+                        standIns.playlistItems ? *standIns.playlistItems : qtDialogs_,
+                        standIns.playback ? *standIns.playback : qtPlayback_},
+          autosavePath)) {
   setObjectName(QStringLiteral("frmSongloomMain"));
   setWindowTitle(QStringLiteral("Songloom"));
   setFont(SansSerifFont(8));
@@ -47,6 +49,7 @@ TfrmSongloomMain::TfrmSongloomMain(const std::string& autosavePath, UserDialogs*
   createActions();
   connectPanels();
   connectFolderBrowser();
+  connectPlayer();
   refreshLabels();
 }
 
@@ -246,6 +249,36 @@ void TfrmSongloomMain::connectFolderBrowser() {
   browser_->pnlLibrary->installEventFilter(this);
 }
 
+void TfrmSongloomMain::connectPlayer() {
+  PlaybackController& player = core_->player();
+  const auto command = [this](MainCommand c) { return [this, c] { runAction([this, c] {
+                                                  core_->Execute(c);
+                                                }); }; };
+  connect(player_->btnPlay, &QToolButton::clicked, this, command(MainCommand::Play));
+  connect(player_->btnStop, &QToolButton::clicked, this, command(MainCommand::Stop));
+  connect(player_->btnNext, &QToolButton::clicked, this, command(MainCommand::Next));
+  connect(player_->btnPrev, &QToolButton::clicked, this, command(MainCommand::Previous));
+  connect(player_->btnMute, &QToolButton::clicked, this, command(MainCommand::Mute));
+  connect(player_->btnR, &QToolButton::clicked, this, command(MainCommand::Repeat));
+  connect(player_->btnS, &QToolButton::clicked, this, command(MainCommand::Shuffle));
+  connect(player_->barPlayer, &QSlider::sliderPressed, this,
+          [this, &player] { run([&] { player.barPlayerMouseDown(); }); });
+  connect(player_->barPlayer, &QSlider::sliderMoved, this,
+          [&player](int value) { player.barPlayerChange(value); });
+  connect(player_->barPlayer, &QSlider::sliderReleased, this,
+          [this, &player] { run([&] { player.barPlayerMouseUp(); }); });
+  connect(player_->barVolume, &QSlider::valueChanged, this,
+          [this, &player](int value) { run([&] { player.barVolumeChange(value); }); });
+  tmrPlayer_ = new QTimer(this);
+  tmrPlayer_->setInterval(500);
+  connect(tmrPlayer_, &QTimer::timeout, this,
+          [this, &player] { run([&] { player.tmrPlayerTimer(); }); });
+  tmrPlayer_->start();
+  connect(&qtPlayback_, &QtPlaybackService::eventsDelivered, this,
+          &TfrmSongloomMain::refreshLabels);
+  for (const char* name : {"actMute", "actRepeat", "actShuffle"}) action(name)->setCheckable(true);
+}
+
 void TfrmSongloomMain::syncListingTimer() {
   if (!tmr_) return;
   const bool wanted = core_->browser().timerEnabled();
@@ -295,6 +328,11 @@ void TfrmSongloomMain::refreshLabels() {
   if (QAction* removeSel = action("actRemoveSel"))
     removeSel->setShortcuts(KeySequencesOfStored(ed.removeSelectedShortcut()));
   browser_->lblInfo->setText(FromUtf8(core_->browser().lblInfo()));
+  const PlaybackController& player = core_->player();
+  player_->showState(player);
+  action("actMute")->setChecked(player.mute());
+  action("actRepeat")->setChecked(player.repeat());
+  action("actShuffle")->setChecked(player.shuffle());
   showBrowserPage();
   syncListingTimer();
 }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/QtUserDialogs.h"
+#include "player/QtPlaybackService.h"
 #include "window/MainWindowCore.h"
 
 class BrowserPanel;
@@ -17,14 +18,18 @@ class VetoSplitter;
 
 // The main window: browser on the left, playlist on the right, player bar at
 // the bottom. It owns the core state and only shows it and forwards gestures.
+// Stand-ins a test gives the window for the person and the platform; the real ones where null.
+struct WindowStandIns {
+  UserDialogs* dialogs = nullptr;
+  PlaylistItemsDialog* playlistItems = nullptr;
+  PlaybackService* playback = nullptr;
+};
+
 class TfrmSongloomMain : public QWidget {
   Q_OBJECT
  public:
-  // autosavePath: where the playlist is kept between runs. dialogs and playlistItems: the
-  // person's answers and the playlist items viewer; Qt's dialogs when null (tests script
-  // their own).
-  explicit TfrmSongloomMain(const std::string& autosavePath, UserDialogs* dialogs = nullptr,
-                            PlaylistItemsDialog* playlistItems = nullptr);
+  // autosavePath: where the playlist is kept between runs.
+  explicit TfrmSongloomMain(const std::string& autosavePath, WindowStandIns standIns = {});
   ~TfrmSongloomMain() override;
 
   MainWindowCore& core() { return *core_; }
@@ -69,6 +74,8 @@ class TfrmSongloomMain : public QWidget {
   void gridEscape();
   void dropOnPlaylist(int row);
   void connectFolderBrowser();
+  // The player bar's buttons and sliders, its 500 ms timer and the playback service's events.
+  void connectPlayer();
   void browserRowPressed(bool ctrl);
   // Runs the 5 ms listing timer exactly while the folder browser wants it.
   void syncListingTimer();
@@ -76,11 +83,13 @@ class TfrmSongloomMain : public QWidget {
   void showBrowserPage();
 
   QtUserDialogs qtDialogs_;
+  QtPlaybackService qtPlayback_;
   std::unique_ptr<MainWindowCore> core_;
   BrowserPanel* browser_ = nullptr;
   PlaylistPanel* playlist_ = nullptr;
   PlayerBar* player_ = nullptr;
   VetoSplitter* spl2_ = nullptr;
   QTimer* tmr_ = nullptr;
+  QTimer* tmrPlayer_ = nullptr;
   bool shown_ = false;
 };

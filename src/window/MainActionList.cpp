@@ -31,6 +31,16 @@ constexpr std::array kActions = {
     MainAction{"actCreateMP3Comp", "Create MP3 Compilation...", Stored(kCtrl, 'C'), CreateMP3Comp},
     MainAction{"actRandomizeOrder", "Randomize Order", Stored(kCtrl, 'R'), RandomizeOrder},
     MainAction{"actReverseOrder", "Reverse Order", Stored(kCtrl, 'V'), ReverseOrder},
+    MainAction{"actVolUp", "Up", Stored(kCtrl, kVkUp), VolUp},
+    MainAction{"actVolDown", "Down", Stored(kCtrl, kVkDown), VolDown},
+    MainAction{"actMute", "Mute", Stored(kCtrl, 'M'), Mute},
+    MainAction{"actPlay", "Play", kNoShortcut, Play},
+    MainAction{"actStop", "Stop", kNoShortcut, Stop},
+    MainAction{"actPause", "Pause", kNoShortcut, Pause},
+    MainAction{"actNext", "Next", kNoShortcut, Next},
+    MainAction{"actPrevious", "Previous", kNoShortcut, Previous},
+    MainAction{"actRepeat", "Repeat", Stored(kAlt, 'R'), Repeat},
+    MainAction{"actShuffle", "Shuffle", Stored(kAlt, 'S'), Shuffle},
 };
 
 }  // namespace

@@ -27,6 +27,16 @@ enum class MainCommand {
   CreateMP3Comp,
   RandomizeOrder,
   ReverseOrder,
+  VolUp,
+  VolDown,
+  Mute,
+  Play,
+  Stop,
+  Pause,
+  Next,
+  Previous,
+  Repeat,
+  Shuffle,
 };
 
 // One entry of the window's action list.

@@ -2,18 +2,22 @@
 
 #include <utility>
 
-MainWindowCore::MainWindowCore(UserDialogs& dialogs, PlaylistItemsDialog& playlistItemsDialog,
-                               std::string autosavePath, platform::FileSystem& fs)
-    : dialogs_(dialogs),
-      playlistItemsDialog_(playlistItemsDialog),
+MainWindowCore::MainWindowCore(ShellServices shell, std::string autosavePath,
+                               platform::FileSystem& fs)
+    : dialogs_(shell.dialogs),
+      playlistItemsDialog_(shell.playlistItems),
       analyser_(fs),
       tables_(analyser_, fs),
       editor_(tables_, dialogs_, random_),
       document_(tables_, editor_, dialogs_, std::move(autosavePath)),
       browser_(tables_, dialogs_, fs),
+      player_(tables_, random_, shell.playback, dialogs_),
       adder_(tables_, editor_, dialogs_),
       compilation_(tables_, editor_, document_, dialogs_) {
   browser_.hooks.ShowPlaylistItems = [this] { ShowPlaylistItems(); };
+  browser_.hooks.PlayTrack = [this](TrackGrid& grid, const std::string& id) {
+    player_.PlayTrack(grid, id);
+  };
   browser_.hooks.ShowFolderTreePage = [this] { setLibraryView(false, searchShown_); };
 }
 
@@ -92,6 +96,16 @@ void MainWindowCore::Execute(MainCommand command) {
       return;
     case MainCommand::RandomizeOrder: return editor_.actRandomizeOrderExecute();
     case MainCommand::ReverseOrder: return editor_.actReverseOrderExecute();
+    case MainCommand::Play: return player_.PlayFromGrid(tables_.activeGrid());
+    case MainCommand::Pause: return player_.actPauseExecute();
+    case MainCommand::Stop: return player_.StopPlayback();
+    case MainCommand::Next: return player_.StepTrack(tables_.activeGrid(), +1);
+    case MainCommand::Previous: return player_.StepTrack(tables_.activeGrid(), -1);
+    case MainCommand::Repeat: return player_.actRepeatExecute();
+    case MainCommand::Shuffle: return player_.actShuffleExecute();
+    case MainCommand::Mute: return player_.actMuteExecute();
+    case MainCommand::VolUp: return player_.actVolUpExecute();
+    case MainCommand::VolDown: return player_.actVolDownExecute();
   }
 }
 

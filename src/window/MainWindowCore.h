@@ -7,6 +7,7 @@
 #include "compile/CompilationBuilder.h"
 #include "metadata/MPEGaudio.h"
 #include "platform/FileSystem.h"
+#include "player/PlaybackController.h"
 #include "tracks/AddItems.h"
 #include "tracks/MRNG.h"
 #include "tracks/PlaylistDocument.h"
@@ -23,10 +24,17 @@ inline constexpr Colour kInactiveCaptionColour = kWhite;
 // grids and their state, the playlist's editing and document sides, the
 // active side and the start-up and shut-down steps. The Qt window owns one
 // and only shows it and forwards the user's gestures to it.
+// What the shell lends the window's core: the dialogs and the media playback of the platform.
+struct ShellServices {
+  UserDialogs& dialogs;
+  PlaylistItemsDialog& playlistItems;
+  PlaybackService& playback;
+};
+
 class MainWindowCore {
  public:
-  MainWindowCore(UserDialogs& dialogs, PlaylistItemsDialog& playlistItemsDialog,
-                 std::string autosavePath, platform::FileSystem& fs = platform::localFileSystem());
+  MainWindowCore(ShellServices shell, std::string autosavePath,
+                 platform::FileSystem& fs = platform::localFileSystem());
   MainWindowCore(const MainWindowCore&) = delete;
   MainWindowCore& operator=(const MainWindowCore&) = delete;
 
@@ -38,6 +46,8 @@ class MainWindowCore {
   PlaylistAdder& adder() { return adder_; }
   // The Folder Tree view: folder listing, filters, browser totals, opening rows.
   FolderBrowser& browser() { return browser_; }
+  // The player bar's state and commands.
+  PlaybackController& player() { return player_; }
   Mrng& random() { return random_; }
 
   // --- start and stop -----------------------------------------------------------------------
@@ -87,6 +97,7 @@ class MainWindowCore {
   PlaylistEditor editor_;
   PlaylistDocument document_;
   FolderBrowser browser_;
+  PlaybackController player_;
   PlaylistAdder adder_;
   CompilationBuilder compilation_;
   bool activatedOnce_ = false;

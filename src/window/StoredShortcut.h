@@ -7,6 +7,7 @@
 // 0x4000 for Ctrl, 0x2000 for Shift and 0x8000 for Alt; 0 is no shortcut.
 using StoredShortcut = int;
 
+inline constexpr StoredShortcut kNoShortcut = 0;
 inline constexpr int kNoModifier = 0;
 inline constexpr int kCtrl = 0x4000;
 inline constexpr int kShift = 0x2000;

@@ -19,6 +19,7 @@
 #include "platform/PathParts.h"
 #include "support/Mp3Builder.h"
 #include "support/ScriptedDialogs.h"
+#include "support/ScriptedPlayback.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -36,7 +37,8 @@ class BrowserWindowTest : public ::testing::Test {
   void openWindow() {
     window_.reset();
     const std::string autosave = dir_.file("autosave" + std::to_string(++windows_) + ".m3u");
-    window_ = std::make_unique<TfrmSongloomMain>(autosave, &dialogs_, &dialogs_);
+    window_ = std::make_unique<TfrmSongloomMain>(
+        autosave, WindowStandIns{&dialogs_, &dialogs_, &playback_});
     window_->resize(1200, 700);
     window_->show();
     QApplication::setActiveWindow(window_.get());
@@ -104,6 +106,7 @@ class BrowserWindowTest : public ::testing::Test {
 
   TempDir dir_;
   ScriptedDialogs dialogs_;
+  ScriptedPlayback playback_;
   std::unique_ptr<TfrmSongloomMain> window_;
   int windows_ = 0;
 };

@@ -18,15 +18,16 @@
 #include "app/fSongloomMain.h"
 #include "support/Mp3Builder.h"
 #include "support/ScriptedDialogs.h"
+#include "support/ScriptedPlayback.h"
 #include "support/TempDir.h"
 
 namespace {
 
-
 class MainWindowTest : public ::testing::Test {
  protected:
   std::unique_ptr<TfrmSongloomMain> openWindow() {
-    auto window = std::make_unique<TfrmSongloomMain>(autosave_, &dialogs_, &dialogs_);
+    auto window = std::make_unique<TfrmSongloomMain>(
+        autosave_, WindowStandIns{&dialogs_, &dialogs_, &playback_});
     window->resize(1200, 700);
     window->show();
     QApplication::setActiveWindow(window.get());
@@ -78,6 +79,7 @@ class MainWindowTest : public ::testing::Test {
 
   TempDir dir_;
   ScriptedDialogs dialogs_;
+  ScriptedPlayback playback_;
   std::string autosave_ = dir_.file("songloom.m3u");
 };
 

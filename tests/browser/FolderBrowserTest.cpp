@@ -9,6 +9,7 @@
 #include "support/FaultyFileSystem.h"
 #include "support/Mp3Builder.h"
 #include "support/ScriptedDialogs.h"
+#include "support/ScriptedPlayback.h"
 #include "support/TempDir.h"
 #include "window/MainWindowCore.h"
 
@@ -389,7 +390,8 @@ TEST(FolderBrowserWindowTest, SwitchingBackToTheFolderTreeShowsItsTotals) {
   TempDir dir;
   dir.write("music/a.mp3", kMp3);
   ScriptedDialogs dialogs;
-  MainWindowCore core(dialogs, dialogs, dir.file("autosave.m3u"));
+  ScriptedPlayback playback;
+  MainWindowCore core({dialogs, dialogs, playback}, dir.file("autosave.m3u"));
   core.FormCreate();
   FolderBrowser& browser = core.browser();
   browser.lstFoldersChange(dir.file("music"));

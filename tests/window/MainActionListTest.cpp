@@ -13,7 +13,7 @@ namespace {
 
 using Keys = std::vector<std::string>;
 
-// Every action of the playlist and the browser: its stored shortcut as it always was, the keys
+// Every action of the playlist, the browser and the player: its stored shortcut as it always was, the keys
 // that run it, and the command it runs.
 TEST(MainActionListTest, EveryStoredShortcutNamesItsKeysAndItsCommand) {
   struct Row {
@@ -44,6 +44,16 @@ TEST(MainActionListTest, EveryStoredShortcutNamesItsKeysAndItsCommand) {
       {"actCreateMP3Comp", 16451, {"Ctrl+C"}, MainCommand::CreateMP3Comp},
       {"actRandomizeOrder", 16466, {"Ctrl+R"}, MainCommand::RandomizeOrder},
       {"actReverseOrder", 16470, {"Ctrl+V"}, MainCommand::ReverseOrder},
+      {"actVolUp", 16422, {"Ctrl+Up"}, MainCommand::VolUp},
+      {"actVolDown", 16424, {"Ctrl+Down"}, MainCommand::VolDown},
+      {"actMute", 16461, {"Ctrl+M"}, MainCommand::Mute},
+      {"actPlay", 0, {}, MainCommand::Play},
+      {"actStop", 0, {}, MainCommand::Stop},
+      {"actPause", 0, {}, MainCommand::Pause},
+      {"actNext", 0, {}, MainCommand::Next},
+      {"actPrevious", 0, {}, MainCommand::Previous},
+      {"actRepeat", 32850, {"Alt+R"}, MainCommand::Repeat},
+      {"actShuffle", 32851, {"Alt+S"}, MainCommand::Shuffle},
   };
   const std::span<const MainAction> actions = MainActionList();
   ASSERT_EQ(actions.size(), table.size());

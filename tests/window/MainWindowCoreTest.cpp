@@ -6,6 +6,7 @@
 
 #include "support/Mp3Builder.h"
 #include "support/ScriptedDialogs.h"
+#include "support/ScriptedPlayback.h"
 #include "support/TempDir.h"
 #include "window/MainWindowCore.h"
 
@@ -24,7 +25,8 @@ class MainWindowCoreTest : public ::testing::Test {
       const std::string path = dir.write(std::string(name) + ".mp3", audio);
       m3u += "#EXTINF:1," + std::string(name) + "\r\n" + path + "\r\n";
     }
-    auto five = std::make_unique<MainWindowCore>(dialogs, dialogs, dir.file("five-autosave.m3u"));
+    auto five = std::make_unique<MainWindowCore>(ShellServices{dialogs, dialogs, playback},
+                                                 dir.file("five-autosave.m3u"));
     five->FormCreate();
     EXPECT_TRUE(five->document().OpenPlaylist(dir.write("five.m3u", m3u)));
     TrackGrid& grid = five->tables().grdPlaylist();
@@ -44,7 +46,8 @@ class MainWindowCoreTest : public ::testing::Test {
 
   TempDir dir;
   ScriptedDialogs dialogs;
-  MainWindowCore core{dialogs, dialogs, dir.file("songloom.m3u")};
+  ScriptedPlayback playback;
+  MainWindowCore core{{dialogs, dialogs, playback}, dir.file("songloom.m3u")};
 };
 
 TEST_F(MainWindowCoreTest, TheLibraryRadioButtonShowsTheLibraryWithTheBrowserSideActive) {
