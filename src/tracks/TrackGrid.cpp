@@ -236,7 +236,10 @@ void TrackGrid::removeRows(std::vector<int> rows) {
     return;
   }
   bool selectionLost = false;
-  for (const auto& [first, count] : runs) {
+  for (const auto& run : runs) {
+    // Named copies: clang 14 cannot capture structured bindings in a lambda.
+    const int first = run.first;
+    const int count = run.second;
     notify([&](TrackGridObserver& o) { o.rowsAboutToBeRemoved(first, count); });
     selectionLost = eraseRun(first, count) || selectionLost;
     notify([&](TrackGridObserver& o) { o.rowsRemoved(first, count); });
