@@ -46,4 +46,13 @@ TEST(SongloomCliTest, ExecutablePrintsTheInfoLines) {
                         "\t0.000\t0\t0\t\t\t\t\t\t\n");
 }
 
+TEST(SongloomCliTest, ExecutableDoesNotWaitOnAFifo) {
+  TempDir dir;
+  const std::string fifo = dir.fifo("fifo.mp3");
+  const std::string a = dir.write("a.mp3", Mp3Frames(MpegFrame{}, 10));
+  const CliRun run = RunCliExecutable({"info", fifo, a}, false);
+  EXPECT_EQ(run.output, InfoHeaderLine() + "\n" + fifo + "\t0.000\t0\t0\t\t\t\t\t\t\n" + a +
+                            "\t0.261\t128\t4170\t\t\t\t\t\t\n");
+}
+
 }  // namespace

@@ -4,7 +4,11 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <functional>
+#include <future>
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
 #include "support/TempDir.h"
@@ -12,6 +16,23 @@
 namespace {
 
 platform::FileSystem& fs() { return platform::localFileSystem(); }
+
+// Runs call on a thread of its own. A call that has not returned after a long wait is stuck in
+// an open of the FIFO: opening both of its ends here lets it go on, and the answer is false, so
+// a fault fails the test instead of hanging it.
+bool ReturnsWithoutBlocking(const std::string& fifo, const std::function<void()>& call) {
+  std::future<void> done = std::async(std::launch::async, call);
+  if (done.wait_for(std::chrono::seconds(20)) == std::future_status::ready) return true;
+  const int release = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+  done.wait();
+  if (release >= 0) ::close(release);
+  return false;
+}
+
+bool IsFifo(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
 
 TEST(LocalFileSystem, PositionalReadsAreShortAtTheEndAndRejectNegativeOffsets) {
   TempDir dir;
@@ -35,6 +56,39 @@ TEST(LocalFileSystem, FoldersAndMissingFilesDoNotOpen) {
   EXPECT_EQ(fs().fileSize(dir.file("x.mp3")), 0);
   EXPECT_TRUE(fs().directoryExists(dir.file("x.mp3")));
   EXPECT_FALSE(fs().fileExists(dir.file("x.mp3")));
+}
+
+TEST(LocalFileSystem, NothingWaitsOnAFifo) {
+  struct Case {
+    const char* what;
+    std::function<bool(const std::string& fifo, const TempDir& dir)> run;  // true: refused
+  };
+  const std::vector<Case> cases = {
+      {"openRead", [](const std::string& fifo, const TempDir&) { return !fs().openRead(fifo); }},
+      {"readWholeFile",
+       [](const std::string& fifo, const TempDir&) {
+         std::string content;
+         return !platform::readWholeFile(fs(), fifo, content);
+       }},
+      {"createFile",
+       [](const std::string& fifo, const TempDir&) { return !fs().createFile(fifo); }},
+      {"copyFile from",
+       [](const std::string& fifo, const TempDir& dir) {
+         return !fs().copyFile(fifo, dir.file("copy.mp3")) && !fs().fileExists(dir.file("copy.mp3"));
+       }},
+      {"copyFile to",
+       [](const std::string& fifo, const TempDir& dir) {
+         return !fs().copyFile(dir.write("song.mp3", "audio"), fifo);
+       }},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    const std::string fifo = dir.fifo("x.mp3");
+    bool refused = false;
+    EXPECT_TRUE(ReturnsWithoutBlocking(fifo, [&] { refused = c.run(fifo, dir); })) << c.what;
+    EXPECT_TRUE(refused) << c.what;
+    EXPECT_TRUE(IsFifo(fifo)) << c.what;
+  }
 }
 
 TEST(LocalFileSystem, WriteRenameAndCopyKeepContentAndTime) {
