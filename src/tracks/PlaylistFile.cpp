@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "tracks/PathParts.h"
 
@@ -76,19 +77,19 @@ class LineInterpreter {
     if (path.find('\0') == std::string::npos && fs_.fileExists(path))
       items_.push_back(pendingName_ + "|" + path);
     else
-      ++missing_;
+      missingFiles_.push_back(path);
     pendingName_.clear();
   }
 
   std::vector<std::string>& items() { return items_; }
-  int missing() const { return missing_; }
+  std::vector<std::string>& missingFiles() { return missingFiles_; }
 
  private:
   const std::string& playlistPath_;
   platform::FileSystem& fs_;
   std::string pendingName_;
   std::vector<std::string> items_;
-  int missing_ = 0;
+  std::vector<std::string> missingFiles_;
 };
 
 // Cuts a byte stream into lines. A line ends at LF, CR LF or a CR alone (files of
@@ -183,7 +184,8 @@ PlaylistReadResult ReadPlaylistFile(const std::string& path, std::vector<std::st
   std::vector<std::string>& items = interpreter.items();
   list.insert(list.end(), std::make_move_iterator(items.begin()),
               std::make_move_iterator(items.end()));
-  result.missing = interpreter.missing();
+  result.missingFiles = std::move(interpreter.missingFiles());
+  result.missing = static_cast<int>(result.missingFiles.size());
   return result;
 }
 

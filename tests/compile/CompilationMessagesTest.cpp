@@ -49,6 +49,8 @@ TEST(CompilationMessagesTest, LongListsAreCut) {
             "MP3 Compilation was created in the following folder:\r\n/d/U\r\n"
             "but these files could not be copied:" +
                 listed + "\r\nand 3 more");
+  EXPECT_EQ(MissingFilesListMessage(files),
+            "These files do not exist:" + listed + "\r\nand 3 more");
   files.resize(20);
   EXPECT_EQ(CancelledMessage(files),
             "Cancelled by User.\r\nThese files could not be copied:" + listed);
