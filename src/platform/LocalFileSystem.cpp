@@ -158,6 +158,13 @@ class LocalFileSystem final : public FileSystem {
     return std::make_unique<LocalWriteFile>(fd);
   }
 
+  std::unique_ptr<WriteFile> createNewFile(const std::string& path) override {
+    struct stat st {};
+    const int fd = OpenRegularFile(path, O_WRONLY | O_CREAT | O_EXCL, 0666, st);
+    if (fd < 0) return nullptr;
+    return std::make_unique<LocalWriteFile>(fd);
+  }
+
   bool fileExists(const std::string& path) override {
     struct stat st {};
     return statPath(path, st) && S_ISREG(st.st_mode);

@@ -1,5 +1,5 @@
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
 
 namespace {
@@ -169,6 +170,65 @@ TEST(LocalFileSystem, AFailedReplaceLeavesTheFileAndNoTemporary) {
   EXPECT_FALSE(platform::ReplaceFileAtomically(fs(), path, ".tmp", fail));
   EXPECT_EQ(ReadFileBytes(path), "old");
   EXPECT_EQ(SortedFolderNames(dir.path()), std::vector<std::string>{"list.m3u"});
+}
+
+TEST(LocalFileSystem, CreateNewFileNeverOpensWhatExists) {
+  TempDir dir;
+  const auto file = dir.write("a.mp3", "old");
+  ASSERT_EQ(::symlink(dir.file("nowhere").c_str(), dir.file("dangling").c_str()), 0);
+  for (const std::string& path : {file, dir.mkdir("sub"), dir.fifo("fifo"), dir.file("dangling")})
+    EXPECT_FALSE(fs().createNewFile(path)) << path;
+  EXPECT_EQ(ReadFileBytes(file), "old");
+  EXPECT_FALSE(fs().fileExists(dir.file("nowhere")));
+  auto created = fs().createNewFile(dir.file("new.mp3"));
+  ASSERT_TRUE(created);
+  ASSERT_TRUE(created->write("new", 3));
+  ASSERT_TRUE(created->close());
+  EXPECT_EQ(ReadFileBytes(dir.file("new.mp3")), "new");
+}
+
+const auto kWriteNew = [](platform::WriteFile& file) { return file.write("new", 3); };
+
+TEST(LocalFileSystem, TemporaryNamesTakenMeanwhileAreLeftAloneAndOthersTried) {
+  TempDir dir;
+  const auto path = dir.write("song.mp3", "old");
+  FaultyFileSystem faulty;
+  faulty.occupyNewFileNames = 3;
+  ASSERT_TRUE(platform::ReplaceFileAtomically(faulty, path, "~", kWriteNew));
+  EXPECT_EQ(ReadFileBytes(path), "new");
+  ASSERT_EQ(faulty.renamed.size(), 1u);
+  EXPECT_TRUE(faulty.renamed[0].starts_with(path + "~.")) << faulty.renamed[0];
+  ASSERT_EQ(faulty.occupiedNames.size(), 3u);
+  for (const std::string& taken : faulty.occupiedNames)
+    EXPECT_EQ(ReadFileBytes(taken), FaultyFileSystem::kOccupiedBytes);
+
+  // When no free name turns up, nothing is written and nothing removed.
+  faulty.occupyNewFileNames = 1000;
+  EXPECT_FALSE(platform::ReplaceFileAtomically(faulty, path, "~", kWriteNew));
+  EXPECT_EQ(ReadFileBytes(path), "new");
+  EXPECT_GT(faulty.occupiedNames.size(), 3u);
+  for (const std::string& taken : faulty.occupiedNames)
+    EXPECT_EQ(ReadFileBytes(taken), FaultyFileSystem::kOccupiedBytes);
+  EXPECT_EQ(SortedFolderNames(dir.path()).size(), faulty.occupiedNames.size() + 1);
+}
+
+TEST(LocalFileSystem, FilesOfTheLongestNamesAreReplacedToo) {
+  // 253 bytes, two-byte characters from the second byte on: shortening must not split one.
+  std::string name = "x";
+  for (int i = 0; i < 124; ++i) name += "\xC3\xA9";
+  name += ".mp3";
+  std::string kept = "x";
+  for (int i = 0; i < 99; ++i) kept += "\xC3\xA9";
+  for (const std::string suffix : {"~", ".songloom-tmp"}) {
+    TempDir dir;
+    const auto path = dir.write(name, "old");
+    FaultyFileSystem faulty;
+    EXPECT_TRUE(platform::ReplaceFileAtomically(faulty, path, suffix, kWriteNew)) << suffix;
+    EXPECT_EQ(ReadFileBytes(path), "new");
+    ASSERT_EQ(faulty.renamed.size(), 1u);
+    EXPECT_TRUE(faulty.renamed[0].starts_with(dir.file(kept + suffix + ".")));
+    EXPECT_EQ(SortedFolderNames(dir.path()), std::vector<std::string>{name});
+  }
 }
 
 }  // namespace

@@ -53,6 +53,21 @@ std::unique_ptr<platform::WriteFile> FaultyFileSystem::createFile(const std::str
   return std::make_unique<LimitedWriteFile>(std::move(file), *this);
 }
 
+std::unique_ptr<platform::WriteFile> FaultyFileSystem::createNewFile(const std::string& path) {
+  if (failCreate) return nullptr;
+  if (occupyNewFileNames > 0) {
+    --occupyNewFileNames;
+    if (auto squatter = real_.createNewFile(path)) {
+      squatter->write(kOccupiedBytes, sizeof kOccupiedBytes - 1);
+      squatter->close();
+      occupiedNames.push_back(path);
+    }
+  }
+  auto file = real_.createNewFile(path);
+  if (!file) return nullptr;
+  return std::make_unique<LimitedWriteFile>(std::move(file), *this);
+}
+
 bool FaultyFileSystem::fileExists(const std::string& path) { return real_.fileExists(path); }
 bool FaultyFileSystem::directoryExists(const std::string& path) {
   return real_.directoryExists(path);

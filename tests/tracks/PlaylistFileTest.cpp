@@ -1,13 +1,11 @@
-#include "tracks/PlaylistFile.h"
-
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
+#include "tracks/PlaylistFile.h"
 
 namespace {
 
@@ -257,16 +255,20 @@ TEST_F(PlaylistReadTest, NamesAndPathsOutsideAsciiSurviveARoundTrip) {
   EXPECT_EQ(items_, (std::vector<std::string>{name + "|" + track}));
 }
 
+// A file of the name the temporary file once had: someone else's, it must survive every write.
+constexpr char kOtherFile[] = "out.m3u.songloom-tmp";
+constexpr char kOtherBytes[] = "not ours";
+
 TEST(ReplaceFileContentsTest, WritesAndReplaces) {
   TempDir dir;
   const std::string path = dir.file("out.m3u");
+  const std::string other = dir.write(kOtherFile, kOtherBytes);
   ASSERT_TRUE(ReplaceFileContents(path, "first"));
   EXPECT_EQ(ReadFileBytes(path), "first");
   ASSERT_TRUE(ReplaceFileContents(path, "second"));
   EXPECT_EQ(ReadFileBytes(path), "second");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                          std::filesystem::directory_iterator()),
-            1);
+  EXPECT_EQ(ReadFileBytes(other), kOtherBytes);
+  EXPECT_EQ(SortedFolderNames(dir.path()), (std::vector<std::string>{"out.m3u", kOtherFile}));
 }
 
 TEST(ReplaceFileContentsTest, AnyFailureKeepsTheOldFileAndLeavesNoTemporary) {
@@ -289,13 +291,13 @@ TEST(ReplaceFileContentsTest, AnyFailureKeepsTheOldFileAndLeavesNoTemporary) {
     SCOPED_TRACE(c.what);
     TempDir dir;
     const std::string path = dir.write("out.m3u", "old contents");
+    const std::string other = dir.write(kOtherFile, kOtherBytes);
     FaultyFileSystem fs;
     c.arm(fs);
     EXPECT_FALSE(ReplaceFileContents(path, "new contents", fs));
     EXPECT_EQ(ReadFileBytes(path), "old contents");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                            std::filesystem::directory_iterator()),
-              1);
+    EXPECT_EQ(ReadFileBytes(other), kOtherBytes);
+    EXPECT_EQ(SortedFolderNames(dir.path()), (std::vector<std::string>{"out.m3u", kOtherFile}));
   }
 }
 
