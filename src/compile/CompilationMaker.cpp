@@ -82,6 +82,7 @@ CompilationResult CompilationMaker::CopyInto(const std::string& folder,
   CompilationResult result;
   result.folder = folder;
   result.notCopied = std::move(copied.notCopied);
+  result.leftBehind = std::move(copied.leftBehind);
   if (cancelled)
     result.outcome = CompilationOutcome::Cancelled;
   else if (!result.notCopied.empty())
@@ -96,9 +97,9 @@ void CompilationMaker::ReportCopy(const CompilationResult& result) {
   if (result.outcome == CompilationOutcome::Created)
     dialogs_.inform(CompilationSuccessMessage(result.folder));
   else if (result.outcome == CompilationOutcome::FilesNotCopied)
-    dialogs_.error(FilesNotCopiedMessage(result.folder, result.notCopied));
+    dialogs_.error(FilesNotCopiedMessage(result.folder, result.notCopied, result.leftBehind));
   else if (result.notCopied.empty())
     dialogs_.inform(kCancelledMessage);
   else
-    dialogs_.error(CancelledMessage(result.notCopied));
+    dialogs_.error(CancelledMessage(result.notCopied, result.leftBehind));
 }

@@ -32,6 +32,7 @@ struct CompilationResult {
   CompilationOutcome outcome = CompilationOutcome::EmptyPlaylist;
   std::string folder;                  // the compilation folder, once created
   std::vector<std::string> notCopied;  // sources whose copy failed
+  std::vector<std::string> leftBehind;  // incomplete copies in the folder that could not be removed
 };
 
 // Turns a playlist into a new folder of numbered copies: checks the playlist, asks for a

@@ -90,8 +90,16 @@ bool FaultyFileSystem::createDirectory(const std::string& path) {
 
 bool FaultyFileSystem::copyFile(const std::string& from, const std::string& to) {
   const int call = copyCalls++;
-  if (failCopy || call == copyFailsAtCall) return false;
-  return real_.copyFile(from, to);
+  if (!failCopy && call != copyFailsAtCall) return real_.copyFile(from, to);
+  std::string bytes;
+  if (failedCopyLeavesBytes >= 0 && platform::readWholeFile(real_, from, bytes)) {
+    bytes.resize(std::min(bytes.size(), static_cast<std::size_t>(failedCopyLeavesBytes)));
+    if (auto part = real_.createFile(to)) {
+      part->write(bytes.data(), bytes.size());
+      part->close();
+    }
+  }
+  return false;
 }
 
 bool FaultyFileSystem::copyPermissions(const std::string& from, const std::string& to) {

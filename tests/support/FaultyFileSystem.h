@@ -27,6 +27,9 @@ class FaultyFileSystem : public platform::FileSystem {
   bool failCreateDirectory = false;
   bool failCopy = false;
   std::int64_t copyFailsAtCall = -1;  // 0-based copyFile call that fails; -1 none
+  // >= 0: a failing copy first writes this many bytes of the source to the target, as a full
+  // disk would leave it; -1: it fails before the target exists.
+  std::int64_t failedCopyLeavesBytes = -1;
   std::int64_t freeSpaceOverride = -1;  // >= 0 replaces the real free space
   std::vector<std::string> unreadableFolders;  // listDirectory fails for these paths
   std::vector<std::string> refusedFolders;     // no permission: refused and unreadable
