@@ -73,6 +73,13 @@ TEST(LocalFileSystem, NothingWaitsOnAFifo) {
        }},
       {"createFile",
        [](const std::string& fifo, const TempDir&) { return !fs().createFile(fifo); }},
+      {"createNewFile",
+       [](const std::string& fifo, const TempDir&) { return !fs().createNewFile(fifo); }},
+      {"listDirectory",
+       [](const std::string& fifo, const TempDir&) {
+         std::vector<platform::DirEntry> entries;
+         return !fs().listDirectory(fifo, entries);
+       }},
       {"copyFile from",
        [](const std::string& fifo, const TempDir& dir) {
          return !fs().copyFile(fifo, dir.file("copy.mp3")) && !fs().fileExists(dir.file("copy.mp3"));
