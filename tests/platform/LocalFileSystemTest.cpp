@@ -82,7 +82,8 @@ TEST(LocalFileSystem, NothingWaitsOnAFifo) {
        }},
       {"copyFile from",
        [](const std::string& fifo, const TempDir& dir) {
-         return !fs().copyFile(fifo, dir.file("copy.mp3")) && !fs().fileExists(dir.file("copy.mp3"));
+         return !fs().copyFile(fifo, dir.file("copy.mp3")) &&
+                !fs().fileExists(dir.file("copy.mp3"));
        }},
       {"copyFile to",
        [](const std::string& fifo, const TempDir& dir) {
