@@ -1,5 +1,8 @@
 #include "platform/FileSystem.h"
 
+#include <chrono>
+#include <cstdint>
+#include <exception>
 #include <random>
 #include <utility>
 
@@ -22,13 +25,23 @@ constexpr std::size_t kTempNameLetters = 8;
 // letters it stays below the 255 bytes a name may have, so long names can be replaced too.
 constexpr std::size_t kTempNameKeeps = 200;
 
+// From the system's random source; where there is none, the clock still gives names that differ
+// from one run to the next (exclusive creation keeps them safe either way).
+std::uint64_t RandomSeed() {
+  try {
+    std::random_device device;
+    return (std::uint64_t{device()} << 32) ^ device();
+  } catch (const std::exception&) {
+    return static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+  }
+}
+
 // Lower case and digits only, so names stay different on volumes that ignore case.
-std::string RandomLetters(std::size_t count) {
+std::string RandomLetters(std::mt19937_64& random, std::size_t count) {
   static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-  std::random_device source;
   std::uniform_int_distribution<std::size_t> pick(0, sizeof kLetters - 2);
   std::string letters;
-  for (std::size_t i = 0; i < count; ++i) letters += kLetters[pick(source)];
+  for (std::size_t i = 0; i < count; ++i) letters += kLetters[pick(random)];
   return letters;
 }
 
@@ -51,8 +64,9 @@ struct TempFile {
 TempFile CreateTempFileBeside(FileSystem& fs, const std::string& target,
                               const std::string& tempSuffix) {
   const std::string stem = ShortenedName(target) + tempSuffix + ".";
+  std::mt19937_64 random(RandomSeed());
   for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
-    std::string path = stem + RandomLetters(kTempNameLetters);
+    std::string path = stem + RandomLetters(random, kTempNameLetters);
     if (auto file = fs.createNewFile(path)) return {std::move(path), std::move(file)};
   }
   return {};
