@@ -16,9 +16,14 @@ bool FileSystem::directoryAccessRefused(const std::string&) { return false; }
 
 std::string FileSystem::linkTarget(const std::string& path) { return path; }
 
+std::unique_ptr<WriteFile> FileSystem::createNewFile(const std::string& path) {
+  if (fileSize(path) >= 0) return nullptr;  // a file, a folder or anything else holds the name
+  return createFile(path);
+}
+
 namespace {
 
-// Enough tries to get past names taken on purpose; a folder that refuses new files fails fast.
+// Enough tries to get past names taken meanwhile; any other failure ends the tries at once.
 constexpr int kTempNameAttempts = 16;
 constexpr std::size_t kTempNameLetters = 8;
 // The part of the file's name a temporary name keeps, in bytes: with the suffix and the random
@@ -68,6 +73,7 @@ TempFile CreateTempFileBeside(FileSystem& fs, const std::string& target,
   for (int attempt = 0; attempt < kTempNameAttempts; ++attempt) {
     std::string path = stem + RandomLetters(random, kTempNameLetters);
     if (auto file = fs.createNewFile(path)) return {std::move(path), std::move(file)};
+    if (fs.fileSize(path) < 0) break;  // the name was free: the folder refuses new files
   }
   return {};
 }

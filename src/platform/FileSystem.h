@@ -61,9 +61,11 @@ class FileSystem {
   virtual std::unique_ptr<ReadFile> openRead(const std::string& path) = 0;
   // Creates or truncates; null on failure.
   virtual std::unique_ptr<WriteFile> createFile(const std::string& path) = 0;
-  // Creates a file only where no entry of that name exists (not even a dangling link); null
-  // when the name is taken or on failure. What exists is never opened.
-  virtual std::unique_ptr<WriteFile> createNewFile(const std::string& path) = 0;
+  // Creates a file only where no entry of that name exists; null when the name is taken or on
+  // failure. What exists is never opened. The default looks first, then creates: exclusive only
+  // where no other program shares the files (a file system in memory); the local one creates in
+  // one step and also refuses a dangling link.
+  virtual std::unique_ptr<WriteFile> createNewFile(const std::string& path);
 
   virtual bool fileExists(const std::string& path) = 0;       // a regular file (links followed)
   virtual bool directoryExists(const std::string& path) = 0;  // links followed

@@ -195,7 +195,31 @@ TEST(LocalFileSystem, CreateNewFileNeverOpensWhatExists) {
   EXPECT_EQ(ReadFileBytes(dir.file("new.mp3")), "new");
 }
 
+TEST(LocalFileSystem, TheDefaultCreateNewFileRefusesTakenNamesToo) {
+  TempDir dir;
+  const auto file = dir.write("a.mp3", "old");
+  FaultyFileSystem faulty;  // the qualified calls run the default, not the override
+  for (const std::string& path : {file, dir.mkdir("sub"), dir.fifo("fifo")})
+    EXPECT_FALSE(faulty.platform::FileSystem::createNewFile(path)) << path;
+  EXPECT_EQ(ReadFileBytes(file), "old");
+  auto created = faulty.platform::FileSystem::createNewFile(dir.file("new.mp3"));
+  ASSERT_TRUE(created);
+  ASSERT_TRUE(created->write("new", 3));
+  ASSERT_TRUE(created->close());
+  EXPECT_EQ(ReadFileBytes(dir.file("new.mp3")), "new");
+}
+
 const auto kWriteNew = [](platform::WriteFile& file) { return file.write("new", 3); };
+
+TEST(LocalFileSystem, AFolderThatRefusesNewFilesIsTriedOnce) {
+  TempDir dir;
+  const auto path = dir.write("song.mp3", "old");
+  FaultyFileSystem faulty;
+  faulty.failCreate = true;
+  EXPECT_FALSE(platform::ReplaceFileAtomically(faulty, path, "~", kWriteNew));
+  EXPECT_EQ(faulty.createNewFileCalls, 1);
+  EXPECT_EQ(SortedFolderNames(dir.path()), std::vector<std::string>{"song.mp3"});
+}
 
 TEST(LocalFileSystem, TemporaryNamesTakenMeanwhileAreLeftAloneAndOthersTried) {
   TempDir dir;

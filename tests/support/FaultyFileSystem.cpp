@@ -54,6 +54,7 @@ std::unique_ptr<platform::WriteFile> FaultyFileSystem::createFile(const std::str
 }
 
 std::unique_ptr<platform::WriteFile> FaultyFileSystem::createNewFile(const std::string& path) {
+  ++createNewFileCalls;
   if (failCreate) return nullptr;
   if (occupyNewFileNames > 0) {
     --occupyNewFileNames;

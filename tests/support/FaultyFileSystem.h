@@ -35,6 +35,7 @@ class FaultyFileSystem : public platform::FileSystem {
   std::vector<std::string> refusedFolders;     // no permission: refused and unreadable
 
   int copyCalls = 0;
+  int createNewFileCalls = 0;
   std::vector<std::string> renamed;  // "from -> to" of every successful rename
   std::vector<std::string> occupiedNames;
   static constexpr char kOccupiedBytes[] = "taken by another program";
