@@ -1,11 +1,13 @@
+#include "tracks/PlaylistFile.h"
+
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
-#include "tracks/PlaylistFile.h"
 
 namespace {
 
