@@ -27,10 +27,6 @@ std::string MissingFilesCompilationMessage(int missing) {
          "playlist,\r\nand then click on Create MP3 Compilation...";
 }
 
-std::string MissingFilesListMessage(const std::vector<std::string>& missingFiles) {
-  return "These files do not exist:" + FileList(missingFiles);
-}
-
 std::string NotEnoughSpaceMessage(const std::string& drive, std::int64_t totalSize) {
   return "There is not enough disk space to create a compilation.\r\nPlease, select another "
          "drive, or free up a space on drive " +
@@ -57,4 +53,8 @@ std::string CancelledMessage(const std::vector<std::string>& notCopied,
   if (notCopied.empty() && leftBehind.empty()) return kCancelledMessage;
   return std::string(kCancelledMessage) +
          "\r\nThese files could not be copied:" + FileList(notCopied) + LeftBehindList(leftBehind);
+}
+
+std::string MissingFilesListMessage(const std::vector<std::string>& missingFiles) {
+  return "These files do not exist:" + FileList(missingFiles);
 }

@@ -20,8 +20,6 @@ inline constexpr std::size_t kMaxListedFiles = 20;
 
 // The playlist names files that do not exist.
 std::string MissingFilesCompilationMessage(int missing);
-// Where the missing files' paths are known (the command line): the list of them.
-std::string MissingFilesListMessage(const std::vector<std::string>& missingFiles);
 // drive: where space is lacking (the new folder's path here: there are no drive letters).
 std::string NotEnoughSpaceMessage(const std::string& drive, std::int64_t totalSize);
 std::string CompilationSuccessMessage(const std::string& folder);
@@ -33,3 +31,6 @@ std::string FilesNotCopiedMessage(const std::string& folder,
 // Cancelled after some files could not be copied: those are named too, and leftBehind as above.
 std::string CancelledMessage(const std::vector<std::string>& notCopied,
                              const std::vector<std::string>& leftBehind = {});
+
+// Where the missing files' paths are known (the command line): the list of them.
+std::string MissingFilesListMessage(const std::vector<std::string>& missingFiles);

@@ -21,12 +21,13 @@ plTrack SplitItem(std::string_view itemText);
 
 struct PlaylistReadResult {
   int missing = 0;                   // track lines whose file does not exist
-  std::vector<std::string> missingFiles;  // the paths those lines name, in order
   std::optional<std::string> error;  // set when the file exists but cannot be read
+  // The paths of the track lines whose file does not exist, in order.
+  std::vector<std::string> missingFiles;
 };
 
 // Appends "name|path" for every track line of the playlist file whose file
-// exists and counts (and names) the others. A path that does not exist yields nothing. A
+// exists and counts the others. A path that does not exist yields nothing. A
 // file that cannot be read yields the error text and leaves list unchanged.
 PlaylistReadResult ReadPlaylistFile(const std::string& path, std::vector<std::string>& list,
                                     platform::FileSystem& fs = platform::localFileSystem());

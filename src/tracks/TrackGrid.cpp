@@ -237,7 +237,7 @@ void TrackGrid::removeRows(std::vector<int> rows) {
   }
   bool selectionLost = false;
   for (const auto& run : runs) {
-    // Named copies: clang 14 cannot capture structured bindings in a lambda.
+    // Plain variables, not a structured binding: clang 14 cannot capture those in a lambda.
     const int first = run.first;
     const int count = run.second;
     notify([&](TrackGridObserver& o) { o.rowsAboutToBeRemoved(first, count); });

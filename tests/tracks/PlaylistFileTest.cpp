@@ -113,71 +113,73 @@ TEST_F(PlaylistReadTest, ReadsLinesOfEveryForm) {
   struct Case {
     const char* what;
     std::string bytes;
-    std::vector<std::string> items;    // with "pl/" as "$" for the playlist folder
-    std::vector<std::string> missing;  // the same
+    std::vector<std::string> items;  // with "pl/" as "$" for the playlist folder
+    int missing;
   };
   const std::vector<Case> cases = {
       {"extended M3U",
        "#EXTM3U\r\n#EXTINF: 215,Artist - Title\r\na.mp3\r\n",
        {"Artist - Title|$a.mp3"},
-       {}},
+       0},
       {"no blank after the colon",
        "#EXTINF:215,Artist - Title\na.mp3\n",
        {"Artist - Title|$a.mp3"},
-       {}},
-      {"info without comma", "#EXTINF:Just a name\na.mp3\n", {"Just a name|$a.mp3"}, {}},
-      {"plain M3U, upper-case extension", "sub/b.mp3\r\nA.MP3\r\n", {"|$sub/b.mp3"}, {"$A.MP3"}},
+       0},
+      {"info without comma", "#EXTINF:Just a name\na.mp3\n", {"Just a name|$a.mp3"}, 0},
+      {"plain M3U, upper-case extension", "sub/b.mp3\r\nA.MP3\r\n", {"|$sub/b.mp3"}, 1},
       {"PLS",
        "[playlist]\r\nFile1=sub/b.mp3\r\nTitle1=A\r\nLength1=200\r\nNumberOfEntries=1\r\n"
        "Version=2\r\n",
        {"|$sub/b.mp3"},
-       {}},
+       0},
       {"PLS title naming an mp3 counts as missing",
        "[playlist]\nFile1=a.mp3\nTitle1=a.mp3\n",
        {"|$a.mp3"},
-       {"$Title1=a.mp3"}},
-      {"other types ignored, not counted", "#EXTM3U\nsong.ogg\n\nnotes.txt\n", {}, {}},
-      {"name cleared after every track line",
-       "#EXTINF:1,Gone\nnone.mp3\na.mp3\n",
-       {"|$a.mp3"},
-       {"$none.mp3"}},
+       1},
+      {"other types ignored, not counted", "#EXTM3U\nsong.ogg\n\nnotes.txt\n", {}, 0},
+      {"name cleared after every track line", "#EXTINF:1,Gone\nnone.mp3\na.mp3\n", {"|$a.mp3"}, 1},
       {"written on Windows",
        "#EXTINF:1,W\r\nsub\\b.mp3\r\nC:a.mp3\r\n",
        {"W|$sub/b.mp3", "|$a.mp3"},
-       {}},
+       0},
       {"lines ended by CR only",
        "#EXTINF:1,A\ra.mp3\r#EXTINF:2,B\rsub/b.mp3\r",
        {"A|$a.mp3", "B|$sub/b.mp3"},
-       {}},
-      {"last line without line end", "a.mp3\nsub/b.mp3", {"|$a.mp3", "|$sub/b.mp3"}, {}},
+       0},
+      {"last line without line end", "a.mp3\nsub/b.mp3", {"|$a.mp3", "|$sub/b.mp3"}, 0},
       {"byte order mark",
        "\xEF\xBB\xBF"
        "a.mp3\r\n",
        {"|$a.mp3"},
-       {}},
+       0},
       {"bar inside a name",
        "#EXTINF:1,AC|DC\na.mp3\n",
        {"AC\xC2\xA6"
         "DC|$a.mp3"},
-       {}},
-      {"zero byte in a path",
-       std::string("a.mp3\0x.mp3\n", 12),
-       {},
-       {std::string("$a.mp3\0x.mp3", 12)}},
-      {"empty file", "", {}, {}},
+       0},
+      {"zero byte in a path", std::string("a.mp3\0x.mp3\n", 12), {}, 1},
+      {"empty file", "", {}, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     const PlaylistReadResult result = read(c.bytes);
-    const auto inFolder = [this](std::vector<std::string> texts) {
-      for (std::string& text : texts) text.replace(text.find('$'), 1, dir_.file("pl/"));
-      return texts;
-    };
+    std::vector<std::string> expected;
+    for (std::string item : c.items)
+      expected.push_back(item.replace(item.find('$'), 1, dir_.file("pl/")));
     EXPECT_FALSE(result.error);
-    EXPECT_EQ(items_, inFolder(c.items));
-    EXPECT_EQ(result.missingFiles, inFolder(c.missing));
-    EXPECT_EQ(result.missing, static_cast<int>(c.missing.size()));
+    EXPECT_EQ(items_, expected);
+    EXPECT_EQ(result.missing, c.missing);
   }
+}
+
+TEST_F(PlaylistReadTest, MissingEntriesAreNamed) {
+  const PlaylistReadResult result =
+      read("#EXTINF:1,Gone\r\nnone.mp3\r\na.mp3\r\nsub\\gone.mp3\r\n" + c_ + "x.mp3\r\n");
+  EXPECT_EQ(items_, (std::vector<std::string>{"|" + a_}));
+  EXPECT_EQ(result.missing, 3);
+  EXPECT_EQ(result.missingFiles,
+            (std::vector<std::string>{dir_.file("pl/none.mp3"), dir_.file("pl/sub/gone.mp3"),
+                                      c_ + "x.mp3"}));
 }
 
 TEST_F(PlaylistReadTest, AbsolutePathsAndAppending) {
