@@ -259,12 +259,11 @@ TEST_F(PlaylistReadTest, NamesAndPathsOutsideAsciiSurviveARoundTrip) {
   EXPECT_EQ(items_, (std::vector<std::string>{name + "|" + track}));
 }
 
-// A file of the name the temporary file once had: someone else's, it must survive every write.
-constexpr char kOtherFile[] = "out.m3u.songloom-tmp";
-constexpr char kOtherBytes[] = "not ours";
-
 TEST(ReplaceFileContentsTest, WritesAndReplaces) {
   TempDir dir;
+  // A file of the name the temporary file once had: someone else's, it must survive the writes.
+  const char kOtherFile[] = "out.m3u.songloom-tmp";
+  const char kOtherBytes[] = "not ours";
   const std::string path = dir.file("out.m3u");
   const std::string other = dir.write(kOtherFile, kOtherBytes);
   ASSERT_TRUE(ReplaceFileContents(path, "first"));
@@ -291,6 +290,8 @@ TEST(ReplaceFileContentsTest, AnyFailureKeepsTheOldFileAndLeavesNoTemporary) {
       {"close", [](FaultyFileSystem& fs) { fs.failClose = true; }},
       {"rename", [](FaultyFileSystem& fs) { fs.failRename = true; }},
   };
+  const char kOtherFile[] = "out.m3u.songloom-tmp";  // someone else's, as above
+  const char kOtherBytes[] = "not ours";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
