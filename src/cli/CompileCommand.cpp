@@ -9,21 +9,15 @@
 #include "cli/ConsoleDialogs.h"
 #include "cli/FileArgument.h"
 #include "compile/CompilationMaker.h"
-#include "compile/CompilationMessages.h"
 #include "tracks/PlaylistFile.h"
 
 namespace {
 
 constexpr int kFailureStatus = 1;
 
-// A playlist file as the compilation sees it, and the paths of its entries that do not exist.
-struct PlaylistFileEntries {
-  CompilationPlaylist playlist;
-  std::vector<std::string> missingFiles;
-};
-
-// Nullopt after telling err why the file cannot be used.
-std::optional<PlaylistFileEntries> ReadCompilationPlaylist(const std::string& path,
+// The playlist file's entries as the compilation sees them; nullopt after telling err why the
+// file cannot be used.
+std::optional<CompilationPlaylist> ReadCompilationPlaylist(const std::string& path,
                                                            std::ostream& err,
                                                            platform::FileSystem& fs) {
   if (!CheckFileArgument(path, err, fs)) return std::nullopt;
@@ -33,18 +27,17 @@ std::optional<PlaylistFileEntries> ReadCompilationPlaylist(const std::string& pa
     err << "songloom-cli: " << *read.error << "\n";
     return std::nullopt;
   }
-  PlaylistFileEntries entries;
-  CompilationPlaylist& playlist = entries.playlist;
+  CompilationPlaylist playlist;
   playlist.name = path;
   playlist.missing = read.missing;
+  playlist.missingFiles = std::move(read.missingFiles);  // a script's user wants to know which
   playlist.empty = items.empty() && read.missing == 0;
   for (const std::string& item : items) {
     plTrack track = SplitItem(item);
     playlist.totalSize += std::max<std::int64_t>(fs.fileSize(track.FilePath), 0);
     playlist.sources.push_back(std::move(track.FilePath));
   }
-  entries.missingFiles = std::move(read.missingFiles);
-  return entries;
+  return playlist;
 }
 
 }  // namespace
@@ -55,14 +48,11 @@ int RunCompileCommand(const std::string& playlist, const std::string& destinatio
     err << "songloom-cli: no destination folder\n";
     return kFailureStatus;
   }
-  const std::optional<PlaylistFileEntries> entries = ReadCompilationPlaylist(playlist, err, fs);
+  const std::optional<CompilationPlaylist> entries = ReadCompilationPlaylist(playlist, err, fs);
   if (!entries) return kFailureStatus;
   ConsoleDialogs dialogs(destination, err);
   CompilationMaker maker(dialogs, fs);
-  const CompilationResult result = maker.Make(entries->playlist);
-  // The window's message only counts them; a script's user needs to know which they are.
-  if (result.outcome == CompilationOutcome::MissingFiles)
-    dialogs.error(MissingFilesListMessage(entries->missingFiles));
+  const CompilationResult result = maker.Make(*entries);
   if (result.outcome != CompilationOutcome::Created) return kFailureStatus;
   out << result.folder << "\n";
   return 0;

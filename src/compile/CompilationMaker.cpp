@@ -43,7 +43,10 @@ bool CompilationMaker::CheckPlaylist(const CompilationPlaylist& playlist) {
     return false;
   }
   if (playlist.missing > 0) {
-    dialogs_.inform(MissingFilesCompilationMessage(playlist.missing));
+    std::string message = MissingFilesCompilationMessage(playlist.missing);
+    if (!playlist.missingFiles.empty())
+      message += "\r\n" + MissingFilesListMessage(playlist.missingFiles);
+    dialogs_.inform(message);
     return false;
   }
   return true;

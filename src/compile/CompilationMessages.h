@@ -32,5 +32,5 @@ std::string FilesNotCopiedMessage(const std::string& folder,
 std::string CancelledMessage(const std::vector<std::string>& notCopied,
                              const std::vector<std::string>& leftBehind = {});
 
-// Where the missing files' paths are known (the command line): the list of them.
+// The list of the missing files, where their paths are known (the command line).
 std::string MissingFilesListMessage(const std::vector<std::string>& missingFiles);

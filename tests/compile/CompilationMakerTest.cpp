@@ -210,6 +210,15 @@ TEST_F(CompilationMakerTest, EmptyOrMissingStopsBeforeTheFolderDialog) {
   EXPECT_TRUE(SortedFolderNames(dest).empty());
 }
 
+TEST_F(CompilationMakerTest, MissingFilesAreListedWhereTheirPathsAreKnown) {
+  CompilationPlaylist missing = Playlist(1);
+  missing.missing = 2;
+  missing.missingFiles = {"/m/gone.mp3", "/m/also gone.mp3"};
+  EXPECT_EQ(maker.Make(missing).outcome, CompilationOutcome::MissingFiles);
+  EXPECT_EQ(Messages(), std::vector<std::string>{MissingFilesCompilationMessage(2) + "\r\n" +
+                                                 MissingFilesListMessage(missing.missingFiles)});
+}
+
 TEST_F(CompilationMakerTest, CancelledFolderDialogDoesNothing) {
   const CompilationResult result = Make(Playlist(2), "");
   EXPECT_EQ(result.outcome, CompilationOutcome::NoDestination);
