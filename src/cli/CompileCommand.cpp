@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "cli/ConsoleDialogs.h"
+#include "cli/FileArgument.h"
 #include "compile/CompilationMaker.h"
 #include "tracks/PlaylistFile.h"
 
@@ -19,13 +20,9 @@ constexpr int kFailureStatus = 1;
 std::optional<CompilationPlaylist> ReadCompilationPlaylist(const std::string& path,
                                                            std::ostream& err,
                                                            platform::FileSystem& fs) {
-  // The reader takes a missing file for an empty playlist; a script wants to hear of it.
-  if (!fs.fileExists(path)) {
-    err << "songloom-cli: no such file: " << path << "\n";
-    return std::nullopt;
-  }
+  if (!CheckFileArgument(path, err, fs)) return std::nullopt;
   std::vector<std::string> items;
-  const PlaylistReadResult read = ReadPlaylistFile(path, items, fs);
+  PlaylistReadResult read = ReadPlaylistFile(path, items, fs);
   if (read.error) {
     err << "songloom-cli: " << *read.error << "\n";
     return std::nullopt;
@@ -33,6 +30,7 @@ std::optional<CompilationPlaylist> ReadCompilationPlaylist(const std::string& pa
   CompilationPlaylist playlist;
   playlist.name = path;
   playlist.missing = read.missing;
+  playlist.missingFiles = std::move(read.missingFiles);  // a script's user wants to know which
   playlist.empty = items.empty() && read.missing == 0;
   for (const std::string& item : items) {
     plTrack track = SplitItem(item);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "cli/FileArgument.h"
 #include "metadata/MPEGaudio.h"
 
 std::string InfoHeaderLine() {
@@ -31,15 +32,27 @@ std::string FormatInfoLine(const std::string& path, const recMP3Info& info) {
   return line;
 }
 
-int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out,
+namespace {
+
+constexpr int kFailureStatus = 1;
+
+}  // namespace
+
+int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err,
                    platform::FileSystem& fs) {
   TMPEGaudio analyser(fs);
   recMP3Info info;
+  int status = 0;
   out << InfoHeaderLine() << '\n';
   for (const std::string& file : files) {
-    ReadTrackInfo(analyser, file, info);
+    if (CheckFileArgument(file, err, fs)) {
+      ReadTrackInfo(analyser, file, info);
+    } else {
+      info = recMP3Info{};
+      status = kFailureStatus;
+    }
     out << FormatInfoLine(file, info) << '\n';
   }
   out.flush();
-  return 0;
+  return status;
 }

@@ -23,6 +23,8 @@ std::string InfoFieldText(std::string_view text);
 std::string FormatInfoLine(const std::string& path, const recMP3Info& info);
 
 // Writes the header line and one line per file; a file that cannot be read
-// gets its line of zeros. Returns the exit status, 0.
-int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out,
+// gets its line of zeros. A path that does not exist or is not a regular file
+// keeps its line of zeros on out, is named on err, and makes the exit status 1;
+// otherwise it is 0.
+int RunInfoCommand(const std::vector<std::string>& files, std::ostream& out, std::ostream& err,
                    platform::FileSystem& fs = platform::localFileSystem());

@@ -2,15 +2,12 @@
 
 #include <vector>
 
+#include "cli/FileArgument.h"
 #include "tracks/PlaylistFile.h"
 
 int RunPlaylistCommand(const std::string& file, std::ostream& out, std::ostream& err,
                        platform::FileSystem& fs) {
-  // The reader treats a missing playlist as an empty one; a script wants to hear of it.
-  if (!fs.fileExists(file)) {
-    err << "songloom-cli: no such file: " << file << "\n";
-    return 1;
-  }
+  if (!CheckFileArgument(file, err, fs)) return 1;
   std::vector<std::string> items;
   const PlaylistReadResult result = ReadPlaylistFile(file, items, fs);
   if (result.error) {

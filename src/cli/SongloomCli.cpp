@@ -22,7 +22,7 @@ int Usage(std::ostream& err) {
 int RunSongloomCli(const std::vector<std::string>& args, std::ostream& out, std::ostream& err,
                    platform::FileSystem& fs) {
   if (args.size() >= 2 && args[0] == "info")
-    return RunInfoCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, fs);
+    return RunInfoCommand(std::vector<std::string>(args.begin() + 1, args.end()), out, err, fs);
   if (args.size() == 2 && args[0] == "playlist") return RunPlaylistCommand(args[1], out, err, fs);
   if (args.size() == 3 && args[0] == "compile")
     return RunCompileCommand(args[1], args[2], false, out, err, fs);

@@ -48,7 +48,10 @@ bool CompilationMaker::CheckPlaylist(const CompilationPlaylist& playlist) {
     return false;
   }
   if (playlist.missing > 0) {
-    dialogs_.inform(MissingFilesCompilationMessage(playlist.missing));
+    std::string message = MissingFilesCompilationMessage(playlist.missing);
+    if (!playlist.missingFiles.empty())
+      message += "\r\n" + MissingFilesListMessage(playlist.missingFiles);
+    dialogs_.inform(message);
     return false;
   }
   return true;
@@ -93,6 +96,7 @@ CompilationResult CompilationMaker::CopyInto(const std::string& folder,
   CompilationResult result;
   result.folder = folder;
   result.notCopied = std::move(copied.notCopied);
+  result.leftBehind = std::move(copied.leftBehind);
   if (cancelled)
     result.outcome = CompilationOutcome::Cancelled;
   else if (!result.notCopied.empty())
@@ -107,9 +111,9 @@ void CompilationMaker::ReportCopy(const CompilationResult& result) {
   if (result.outcome == CompilationOutcome::Created)
     dialogs_.inform(CompilationSuccessMessage(result.folder));
   else if (result.outcome == CompilationOutcome::FilesNotCopied)
-    dialogs_.error(FilesNotCopiedMessage(result.folder, result.notCopied));
+    dialogs_.error(FilesNotCopiedMessage(result.folder, result.notCopied, result.leftBehind));
   else if (result.notCopied.empty())
     dialogs_.inform(kCancelledMessage);
   else
-    dialogs_.error(CancelledMessage(result.notCopied));
+    dialogs_.error(CancelledMessage(result.notCopied, result.leftBehind));
 }

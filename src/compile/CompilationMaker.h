@@ -15,6 +15,9 @@ struct CompilationPlaylist {
   std::vector<std::string> sources;  // full paths of the entries, in playlist order
   std::int64_t totalSize = 0;        // bytes of the files that exist
   std::string name;                  // the playlist name; "" when untitled
+  // The paths of the missing entries where the caller knows them (the command line): the
+  // message lists them.
+  std::vector<std::string> missingFiles;
 };
 
 enum class CompilationOutcome {
@@ -33,6 +36,7 @@ struct CompilationResult {
   CompilationOutcome outcome = CompilationOutcome::EmptyPlaylist;
   std::string folder;                  // the compilation folder, once created
   std::vector<std::string> notCopied;  // sources whose copy failed
+  std::vector<std::string> leftBehind;  // incomplete copies in the folder that could not be removed
 };
 
 // Turns a playlist into a new folder of numbered copies: checks the playlist, asks for a

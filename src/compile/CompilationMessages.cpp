@@ -13,6 +13,12 @@ std::string FileList(const std::vector<std::string>& files) {
   return list;
 }
 
+// The line naming incomplete copies that stay in the folder; "" when there are none.
+std::string LeftBehindList(const std::vector<std::string>& leftBehind) {
+  if (leftBehind.empty()) return {};
+  return "\r\nThese incomplete files could not be removed:" + FileList(leftBehind);
+}
+
 }  // namespace
 
 std::string MissingFilesCompilationMessage(int missing) {
@@ -40,13 +46,20 @@ std::string CompilationSuccessMessage(const std::string& folder) {
 }
 
 std::string FilesNotCopiedMessage(const std::string& folder,
-                                  const std::vector<std::string>& notCopied) {
+                                  const std::vector<std::string>& notCopied,
+                                  const std::vector<std::string>& leftBehind) {
   return "MP3 Compilation was created in the following folder:\r\n" + folder +
-         "\r\nbut these files could not be copied:" + FileList(notCopied);
+         "\r\nbut these files could not be copied:" + FileList(notCopied) +
+         LeftBehindList(leftBehind);
 }
 
-std::string CancelledMessage(const std::vector<std::string>& notCopied) {
-  if (notCopied.empty()) return kCancelledMessage;
+std::string CancelledMessage(const std::vector<std::string>& notCopied,
+                             const std::vector<std::string>& leftBehind) {
+  if (notCopied.empty() && leftBehind.empty()) return kCancelledMessage;
   return std::string(kCancelledMessage) +
-         "\r\nThese files could not be copied:" + FileList(notCopied);
+         "\r\nThese files could not be copied:" + FileList(notCopied) + LeftBehindList(leftBehind);
+}
+
+std::string MissingFilesListMessage(const std::vector<std::string>& missingFiles) {
+  return "These files do not exist:" + FileList(missingFiles);
 }

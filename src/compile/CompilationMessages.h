@@ -25,8 +25,14 @@ std::string UnplayableFilesQuestion(const std::vector<std::string>& files);
 // drive: where space is lacking (the new folder's path here: there are no drive letters).
 std::string NotEnoughSpaceMessage(const std::string& drive, std::int64_t totalSize);
 std::string CompilationSuccessMessage(const std::string& folder);
-// Every other file arrived in folder; these (source paths) did not.
+// Every other file arrived in folder; these (source paths) did not. leftBehind: the incomplete
+// copies in folder that could not be removed, named after the rest.
 std::string FilesNotCopiedMessage(const std::string& folder,
-                                  const std::vector<std::string>& notCopied);
-// Cancelled after some files could not be copied: those are named too.
-std::string CancelledMessage(const std::vector<std::string>& notCopied);
+                                  const std::vector<std::string>& notCopied,
+                                  const std::vector<std::string>& leftBehind = {});
+// Cancelled after some files could not be copied: those are named too, and leftBehind as above.
+std::string CancelledMessage(const std::vector<std::string>& notCopied,
+                             const std::vector<std::string>& leftBehind = {});
+
+// The list of the missing files, where their paths are known (the command line).
+std::string MissingFilesListMessage(const std::vector<std::string>& missingFiles);

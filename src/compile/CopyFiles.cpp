@@ -16,8 +16,8 @@ CopyOutcome CopyFiles(const std::vector<std::string>& sources, const std::string
       view.fileCopied(target);
     } else {
       // The folder is new and every name in it unique, so this can only be our own half copy:
-      // a truncated track must not end up on the disc.
-      fs.remove(target);
+      // a truncated track must not end up on the disc, nor pass unnoticed when it stays.
+      if (!fs.remove(target) && fs.fileExists(target)) outcome.leftBehind.push_back(target);
       outcome.notCopied.push_back(source);
     }
     outcome.processed = row;

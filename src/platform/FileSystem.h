@@ -61,6 +61,11 @@ class FileSystem {
   virtual std::unique_ptr<ReadFile> openRead(const std::string& path) = 0;
   // Creates or truncates; null on failure.
   virtual std::unique_ptr<WriteFile> createFile(const std::string& path) = 0;
+  // Creates a file only where no entry of that name exists; null when the name is taken or on
+  // failure. What exists is never opened. The default looks first, then creates: exclusive only
+  // where no other program shares the files (a file system in memory); the local one creates in
+  // one step and also refuses a dangling link.
+  virtual std::unique_ptr<WriteFile> createNewFile(const std::string& path);
 
   virtual bool fileExists(const std::string& path) = 0;       // a regular file (links followed)
   virtual bool directoryExists(const std::string& path) = 0;  // links followed
@@ -92,10 +97,12 @@ class FileSystem {
 // The real file system of this machine. Stateless, so one shared instance.
 FileSystem& localFileSystem();
 
-// Writes a file anew in one step: `write` fills a temporary file (path + tempSuffix), which is
-// flushed, closed, given the old file's permissions and renamed over it. On any failure the old
-// file is untouched and the temporary file removed. A symbolic link stays a link: its target is
-// what gets replaced.
+// Writes a file anew in one step: `write` fills a temporary file beside it, which is flushed,
+// closed, given the old file's permissions and renamed over it. The temporary file gets a name
+// that nothing had: the file's name (shortened when long), tempSuffix, "." and random letters,
+// created only where nothing of that name exists, so no other file is ever written over or
+// removed. On any failure the old file is untouched and the temporary file removed. A symbolic
+// link stays a link: its target is what gets replaced.
 bool ReplaceFileAtomically(FileSystem& fs, const std::string& path, const std::string& tempSuffix,
                            const std::function<bool(WriteFile&)>& write);
 

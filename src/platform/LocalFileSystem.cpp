@@ -84,6 +84,22 @@ class LocalWriteFile final : public WriteFile {
 
 bool statPath(const std::string& path, struct stat& st) { return ::stat(path.c_str(), &st) == 0; }
 
+// Opens path only when it names a regular file (links followed), and never waits: opening a
+// FIFO waits for its other end and opening a device can act on it, so those are refused by stat
+// before any open; O_NONBLOCK covers one swapped in between, and is cleared again afterwards.
+// st receives the opened file's status; -1 when refused or on failure.
+int OpenRegularFile(const std::string& path, int flags, mode_t mode, struct stat& st) {
+  if (statPath(path, st) && !S_ISREG(st.st_mode)) return -1;
+  const int fd = ::open(path.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, mode);
+  if (fd < 0) return -1;
+  const int status = ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) ? ::fcntl(fd, F_GETFL) : -1;
+  if (status < 0 || ::fcntl(fd, F_SETFL, status & ~O_NONBLOCK) != 0) {
+    ::close(fd);
+    return -1;
+  }
+  return fd;
+}
+
 struct ScopedFd {
   int fd;
   ~ScopedFd() {
@@ -129,18 +145,22 @@ bool CopyContents(int in, int out) {
 class LocalFileSystem final : public FileSystem {
  public:
   std::unique_ptr<ReadFile> openRead(const std::string& path) override {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) return nullptr;
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-      ::close(fd);
-      return nullptr;
-    }
+    const int fd = OpenRegularFile(path, O_RDONLY, 0, st);
+    if (fd < 0) return nullptr;
     return std::make_unique<LocalReadFile>(fd, static_cast<std::int64_t>(st.st_size));
   }
 
   std::unique_ptr<WriteFile> createFile(const std::string& path) override {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    struct stat st {};
+    const int fd = OpenRegularFile(path, O_WRONLY | O_CREAT | O_TRUNC, 0666, st);
+    if (fd < 0) return nullptr;
+    return std::make_unique<LocalWriteFile>(fd);
+  }
+
+  std::unique_ptr<WriteFile> createNewFile(const std::string& path) override {
+    struct stat st {};
+    const int fd = OpenRegularFile(path, O_WRONLY | O_CREAT | O_EXCL, 0666, st);
     if (fd < 0) return nullptr;
     return std::make_unique<LocalWriteFile>(fd);
   }
@@ -174,12 +194,12 @@ class LocalFileSystem final : public FileSystem {
   bool copyFile(const std::string& from, const std::string& to) override {
     // Permission bits and times are carried over on a best-effort basis: a FAT memory card
     // refuses some of them, and the data is what counts.
-    const ScopedFd in{::open(from.c_str(), O_RDONLY | O_CLOEXEC)};
     struct stat st {}, target {};
-    if (in.fd < 0 || ::fstat(in.fd, &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    const ScopedFd in{OpenRegularFile(from, O_RDONLY, 0, st)};
+    if (in.fd < 0) return false;
     const mode_t mode = st.st_mode & 07777;
-    ScopedFd out{::open(to.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, mode)};
-    if (out.fd < 0 || ::fstat(out.fd, &target) != 0) return false;
+    ScopedFd out{OpenRegularFile(to, O_WRONLY | O_CREAT, mode, target)};
+    if (out.fd < 0) return false;
     // Truncating only after this check keeps a copy onto itself from emptying the source. A new
     // file is not truncated at all: on ext4 that would force its blocks out to the disk at
     // close, and a compilation of many files would wait for the disk.

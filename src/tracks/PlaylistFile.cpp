@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <utility>
 
 #include "platform/PathParts.h"
 
@@ -102,12 +103,12 @@ class LineInterpreter {
     if (!path.empty())
       items_.push_back(pendingName_ + "|" + path);
     else
-      ++missing_;
+      missingFiles_.push_back(path);
     pendingName_.clear();
   }
 
   std::vector<std::string>& items() { return items_; }
-  int missing() const { return missing_; }
+  std::vector<std::string>& missingFiles() { return missingFiles_; }
 
  private:
   // The existing file a track line names: as it stands first, so that a name holding "\", ":"
@@ -126,7 +127,7 @@ class LineInterpreter {
   platform::FileSystem& fs_;
   std::string pendingName_;
   std::vector<std::string> items_;
-  int missing_ = 0;
+  std::vector<std::string> missingFiles_;
 };
 
 // Cuts a byte stream into lines. A line ends at LF, CR LF or a CR alone (files of
@@ -229,7 +230,8 @@ PlaylistReadResult ReadPlaylistFile(const std::string& path, std::vector<std::st
   std::vector<std::string>& items = interpreter.items();
   list.insert(list.end(), std::make_move_iterator(items.begin()),
               std::make_move_iterator(items.end()));
-  result.missing = interpreter.missing();
+  result.missingFiles = std::move(interpreter.missingFiles());
+  result.missing = static_cast<int>(result.missingFiles.size());
   return result;
 }
 

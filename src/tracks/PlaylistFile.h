@@ -23,6 +23,8 @@ plTrack SplitItem(std::string_view itemText);
 struct PlaylistReadResult {
   int missing = 0;                   // track lines whose file does not exist
   std::optional<std::string> error;  // set when the file exists but cannot be read
+  // The paths of the track lines whose file does not exist, in order.
+  std::vector<std::string> missingFiles;
 };
 
 // Appends "name|path" for every track line of the playlist file whose file

@@ -1,6 +1,7 @@
 #include "widgets/Fonts.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFontDatabase>
 
 namespace {
@@ -21,7 +22,8 @@ void LoadApplicationFonts() {
   const QDir folder(QString::fromLatin1(kWineFontFolder));
   for (const char* name : {"tahoma.ttf", "tahomabd.ttf", "ms_sans_serif.ttf"}) {
     const QString path = folder.filePath(QString::fromLatin1(name));
-    if (QFile::exists(path)) QFontDatabase::addApplicationFont(path);
+    // A regular file only: reading a FIFO of that name would wait for ever.
+    if (QFileInfo(path).isFile()) QFontDatabase::addApplicationFont(path);
   }
 }
 

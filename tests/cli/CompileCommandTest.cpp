@@ -59,6 +59,14 @@ TEST_F(CompileCommandTest, EveryFailureIsToldAndExitsWith1) {
     std::string err;
   };
   const std::string a = dir.file("lists/a.mp3");
+  const std::string missingMessage =
+      "missing MP3 files in your playlist.\nPlease, remove the missing files from playlist,\n"
+      "and then click on Create MP3 Compilation...\nThese files do not exist:\n";
+  std::string manyLines, manyListed;
+  for (int i = 1; i <= 21; ++i) {
+    manyLines += std::to_string(i) + ".mp3\r\n";
+    if (i <= 20) manyListed += dir.file("lists/" + std::to_string(i) + ".mp3") + "\n";
+  }
   const Case cases[] = {
       {.what = "empty",
        .lines = "",
@@ -66,8 +74,11 @@ TEST_F(CompileCommandTest, EveryFailureIsToldAndExitsWith1) {
               "and then click on Create MP3 Compilation...\n"},
       {.what = "missing",
        .lines = "a.mp3\r\ngone.mp3\r\nsub/b.mp3\r\nalso gone.mp3\r\n",
-       .err = "There are 2 missing MP3 files in your playlist.\nPlease, remove the missing files "
-              "from playlist,\nand then click on Create MP3 Compilation...\n"},
+       .err = "There are 2 " + missingMessage + dir.file("lists/gone.mp3") + "\n" +
+              dir.file("lists/also gone.mp3") + "\n"},
+      {.what = "many missing",
+       .lines = manyLines + "a.mp3\r\n",
+       .err = "There are 21 " + missingMessage + manyListed + "and 1 more\n"},
       {.what = "no space",
        .freeSpace = kTotal - 1,
        .err = "There is not enough disk space to create a compilation.\nPlease, select another "

@@ -45,11 +45,12 @@ TEST(InfoCommandTest, PrintsOneLinePerFileAndZerosForAMissingOne) {
   const std::string tag = Id3v23TextTag({.title = "Song", .artist = "Band", .genre = "Rock"});
   const std::string song = dir.write("song.mp3", tag + Mp3Frames(MpegFrame{}, 10));
   const std::string missing = dir.file("missing.mp3");
-  std::ostringstream out;
-  EXPECT_EQ(RunInfoCommand({song, missing}, out), 0);
+  std::ostringstream out, err;
+  EXPECT_EQ(RunInfoCommand({song, missing}, out, err), 1);
   EXPECT_EQ(out.str(), InfoHeaderLine() + "\n" + song + "\t0.261\t128\t" +
                            std::to_string(tag.size() + 4170) + "\tSong\tBand\t\t\tRock\t\n" +
                            missing + "\t0.000\t0\t0\t\t\t\t\t\t\n");
+  EXPECT_EQ(err.str(), "songloom-cli: no such file: " + missing + "\n");
 }
 
 }  // namespace

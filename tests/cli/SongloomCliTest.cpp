@@ -36,6 +36,22 @@ TEST(SongloomCliTest, InfoRunsOverEveryFile) {
   EXPECT_EQ(err.str(), "");
 }
 
+TEST(SongloomCliTest, InfoNamesWhatIsNotAFileAndExits1) {
+  TempDir dir;
+  const std::string a = dir.write("a.mp3", Mp3Frames(MpegFrame{}, 10));
+  const std::string missing = dir.file("missing.mp3");
+  const std::string folder = dir.mkdir("folder.mp3");
+  const std::string fifo = dir.fifo("fifo.mp3");
+  std::ostringstream out, err;
+  EXPECT_EQ(RunSongloomCli({"info", missing, a, folder, fifo}, out, err), 1);
+  // Still one line per argument, so scripts keep reading the lines they expect.
+  const std::string zeros = "\t0.000\t0\t0\t\t\t\t\t\t\n";
+  EXPECT_EQ(out.str(), InfoHeaderLine() + "\n" + missing + zeros + a +
+                           "\t0.261\t128\t4170\t\t\t\t\t\t\n" + folder + zeros + fifo + zeros);
+  EXPECT_EQ(err.str(), "songloom-cli: no such file: " + missing + "\nsongloom-cli: not a file: " +
+                           folder + "\nsongloom-cli: not a file: " + fifo + "\n");
+}
+
 TEST(SongloomCliTest, ExecutablePrintsTheInfoLines) {
   TempDir dir;
   const std::string a = dir.write("a.mp3", Mp3Frames(MpegFrame{}, 10));
@@ -44,6 +60,16 @@ TEST(SongloomCliTest, ExecutablePrintsTheInfoLines) {
   EXPECT_EQ(run.exitStatus, 0);
   EXPECT_EQ(run.output, InfoHeaderLine() + "\n" + a + "\t0.261\t128\t4170\t\t\t\t\t\t\n" + b +
                         "\t0.000\t0\t0\t\t\t\t\t\t\n");
+}
+
+TEST(SongloomCliTest, ExecutableDoesNotWaitOnAFifo) {
+  TempDir dir;
+  const std::string fifo = dir.fifo("fifo.mp3");
+  const std::string a = dir.write("a.mp3", Mp3Frames(MpegFrame{}, 10));
+  const CliRun run = RunCliExecutable({"info", fifo, a}, false);
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_EQ(run.output, InfoHeaderLine() + "\n" + fifo + "\t0.000\t0\t0\t\t\t\t\t\t\n" + a +
+                            "\t0.261\t128\t4170\t\t\t\t\t\t\n");
 }
 
 }  // namespace

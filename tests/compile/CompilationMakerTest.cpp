@@ -183,6 +183,22 @@ TEST_F(CompilationMakerTest, AFileThatCouldNotBeCopiedIsNamedInsteadOfSuccess) {
   EXPECT_EQ(SortedFolderNames(result.folder), (std::vector<std::string>{"1 1.mp3", "3 3.mp3"}));
 }
 
+TEST_F(CompilationMakerTest, AHalfCopyThatCouldNotBeRemovedIsNamedAsLeftBehind) {
+  const CompilationPlaylist playlist = Playlist(3);
+  fs.copyFailsAtCall = 1;
+  fs.failedCopyLeavesBytes = 50;
+  fs.failRemove = true;
+  const CompilationResult result = Make(playlist, dest);
+  const std::string folder = dest + "/Untitled";
+  EXPECT_EQ(result.outcome, CompilationOutcome::FilesNotCopied);
+  EXPECT_EQ(Messages(),
+            std::vector<std::string>{
+                "MP3 Compilation was created in the following folder:\r\n" + folder +
+                "\r\nbut these files could not be copied:\r\n" + playlist.sources[1] +
+                "\r\nThese incomplete files could not be removed:\r\n" + folder + "/2 2.mp3"});
+  EXPECT_EQ(SortedFolderNames(folder), (std::vector<std::string>{"1 1.mp3", "2 2.mp3", "3 3.mp3"}));
+}
+
 TEST_F(CompilationMakerTest, EmptyOrMissingStopsBeforeTheFolderDialog) {
   CompilationPlaylist empty;
   CompilationPlaylist missing = Playlist(2);
@@ -197,6 +213,15 @@ TEST_F(CompilationMakerTest, EmptyOrMissingStopsBeforeTheFolderDialog) {
                             "Compilation..."}));
   EXPECT_EQ(dialogs.shown().size(), 2u);
   EXPECT_TRUE(SortedFolderNames(dest).empty());
+}
+
+TEST_F(CompilationMakerTest, MissingFilesAreListedWhereTheirPathsAreKnown) {
+  CompilationPlaylist missing = Playlist(1);
+  missing.missing = 2;
+  missing.missingFiles = {"/m/gone.mp3", "/m/also gone.mp3"};
+  EXPECT_EQ(maker.Make(missing).outcome, CompilationOutcome::MissingFiles);
+  EXPECT_EQ(Messages(), std::vector<std::string>{MissingFilesCompilationMessage(2) + "\r\n" +
+                                                 MissingFilesListMessage(missing.missingFiles)});
 }
 
 TEST_F(CompilationMakerTest, CancelledFolderDialogDoesNothing) {

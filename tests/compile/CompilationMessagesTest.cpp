@@ -38,6 +38,16 @@ TEST(CompilationMessagesTest, FilesNotCopiedAreListed) {
             "Cancelled by User.\r\nThese files could not be copied:\r\n/m/a.mp3");
 }
 
+TEST(CompilationMessagesTest, IncompleteCopiesLeftBehindAreNamedLast) {
+  EXPECT_EQ(FilesNotCopiedMessage("/d/U", {"/m/a.mp3", "/m/b.mp3"}, {"/d/U/2 b.mp3"}),
+            "MP3 Compilation was created in the following folder:\r\n/d/U\r\n"
+            "but these files could not be copied:\r\n/m/a.mp3\r\n/m/b.mp3\r\n"
+            "These incomplete files could not be removed:\r\n/d/U/2 b.mp3");
+  EXPECT_EQ(CancelledMessage({"/m/a.mp3"}, {"/d/U/1 a.mp3"}),
+            "Cancelled by User.\r\nThese files could not be copied:\r\n/m/a.mp3\r\n"
+            "These incomplete files could not be removed:\r\n/d/U/1 a.mp3");
+}
+
 TEST(CompilationMessagesTest, LongListsAreCut) {
   std::vector<std::string> files;
   std::string listed;
@@ -48,6 +58,13 @@ TEST(CompilationMessagesTest, LongListsAreCut) {
   EXPECT_EQ(FilesNotCopiedMessage("/d/U", files),
             "MP3 Compilation was created in the following folder:\r\n/d/U\r\n"
             "but these files could not be copied:" +
+                listed + "\r\nand 3 more");
+  EXPECT_EQ(MissingFilesListMessage(files),
+            "These files do not exist:" + listed + "\r\nand 3 more");
+  EXPECT_EQ(FilesNotCopiedMessage("/d/U", {"/m/x.mp3"}, files),
+            "MP3 Compilation was created in the following folder:\r\n/d/U\r\n"
+            "but these files could not be copied:\r\n/m/x.mp3\r\n"
+            "These incomplete files could not be removed:" +
                 listed + "\r\nand 3 more");
   files.resize(20);
   EXPECT_EQ(CancelledMessage(files),

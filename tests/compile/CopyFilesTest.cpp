@@ -86,26 +86,33 @@ TEST_F(CopyFilesTest, AFailedCopyIsNotedAndTheLoopGoesOn) {
   EXPECT_EQ(dialogs.copyProgress()[0].position, 3);
 }
 
-// Writes half of the file, then fails, as a full disk would.
-class HalfCopyFileSystem : public FaultyFileSystem {
- public:
-  bool copyFile(const std::string&, const std::string& to) override {
-    if (auto file = createFile(to)) {
-      file->write("half", 4);
-      file->close();
-    }
-    return false;
-  }
-};
-
 TEST_F(CopyFilesTest, AHalfCopyIsRemoved) {
   const std::vector<std::string> sources = Sources(1);
-  HalfCopyFileSystem half;
-  CopyOutcome outcome;
-  dialogs.showCopyProgress(
-      [&](CopyProgressView& view) { outcome = CopyFiles(sources, dest, view, dialogs, half); });
+  fs.failCopy = true;
+  fs.failedCopyLeavesBytes = 4;
+  const CopyOutcome outcome = Copy(sources);
   EXPECT_EQ(outcome.notCopied, sources);
+  EXPECT_TRUE(outcome.leftBehind.empty());
   EXPECT_TRUE(SortedFolderNames(dest).empty());
+}
+
+TEST_F(CopyFilesTest, AHalfCopyThatCannotBeRemovedIsNamed) {
+  const std::vector<std::string> sources = Sources(3);
+  fs.copyFailsAtCall = 1;
+  fs.failedCopyLeavesBytes = 4;
+  fs.failRemove = true;
+  const CopyOutcome outcome = Copy(sources);
+  EXPECT_EQ(outcome.notCopied, std::vector<std::string>{sources[1]});
+  EXPECT_EQ(outcome.leftBehind, std::vector<std::string>{dest + "/2 2.mp3"});
+  EXPECT_EQ(ReadFileBytes(dest + "/2 2.mp3"), "byte");
+
+  // A copy that failed before its target existed leaves nothing behind to name.
+  TempDir other;
+  dest = other.path();
+  fs.failedCopyLeavesBytes = -1;
+  fs.copyCalls = 0;
+  EXPECT_TRUE(Copy(sources).leftBehind.empty());
+  EXPECT_EQ(SortedFolderNames(dest), (std::vector<std::string>{"1 1.mp3", "3 3.mp3"}));
 }
 
 TEST_F(CopyFilesTest, SameFileNamesFromTwoFoldersBothArrive) {

@@ -32,15 +32,21 @@ std::string StoreChanged(const std::string& path, Change change) {
   return ReadFileBytes(path);
 }
 
+// A file of the name the temporary file once had: someone else's, it must survive every store.
+constexpr char kOtherFile[] = "a.mp3~";
+constexpr char kOtherBytes[] = "an editor's backup";
+
 TEST(ID3v2Writer, TitleAbcIntoAFileWithoutTag) {
   TempDir dir;
   const auto path = dir.write("a.mp3", kAudio);
+  const auto other = dir.write(kOtherFile, kOtherBytes);
   const std::string stored = StoreChanged(path, [](TID3v2& t) { t.SetTitle("abc"); });
   const std::string expected =
       "\x49\x44\x33\x03\x00\x00\x00\x00\x00\x0E\x54\x49\x54\x32\x00\x00\x00\x04\x00\x00\x00\x61"
       "\x62\x63"s;
   EXPECT_EQ(stored, expected + kAudio);
-  EXPECT_FALSE(std::filesystem::exists(path + "~"));
+  EXPECT_EQ(ReadFileBytes(other), kOtherBytes);
+  EXPECT_EQ(SortedFolderNames(dir.path()), (std::vector<std::string>{"a.mp3", kOtherFile}));
 }
 
 TEST(ID3v2Writer, FramesInTheirOrderWithLatin1OrUtf16) {
@@ -321,6 +327,7 @@ TEST(ID3v2Writer, AnyFailureLeavesTheFileAsItWas) {
   for (const auto& c : cases) {
     TempDir dir;
     const auto path = dir.write("a.mp3", original);
+    const auto other = dir.write(kOtherFile, kOtherBytes);
     FaultyFileSystem fs;
     TID3v2 tag(fs);
     ASSERT_TRUE(tag.LoadTag(path));
@@ -329,7 +336,11 @@ TEST(ID3v2Writer, AnyFailureLeavesTheFileAsItWas) {
     c.inject(fs);
     EXPECT_FALSE(tag.StoreTag(path)) << c.name;
     EXPECT_EQ(ReadFileBytes(path), c.removeFile ? "" : original) << c.name;
-    EXPECT_FALSE(std::filesystem::exists(path + "~")) << c.name;
+    EXPECT_EQ(ReadFileBytes(other), kOtherBytes) << c.name;
+    const std::vector<std::string> left = c.removeFile
+                                              ? std::vector<std::string>{kOtherFile}
+                                              : std::vector<std::string>{"a.mp3", kOtherFile};
+    EXPECT_EQ(SortedFolderNames(dir.path()), left) << c.name;
     EXPECT_EQ(tag.title(), "New") << c.name;
   }
 }

@@ -4,14 +4,36 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <chrono>
+#include <functional>
+#include <future>
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
+#include "support/FaultyFileSystem.h"
 #include "support/TempDir.h"
 
 namespace {
 
 platform::FileSystem& fs() { return platform::localFileSystem(); }
+
+// Runs call on a thread of its own. A call that has not returned after a long wait is stuck in
+// an open of the FIFO: opening both of its ends here lets it go on, and the answer is false, so
+// a fault fails the test instead of hanging it.
+bool ReturnsWithoutBlocking(const std::string& fifo, const std::function<void()>& call) {
+  std::future<void> done = std::async(std::launch::async, call);
+  if (done.wait_for(std::chrono::seconds(20)) == std::future_status::ready) return true;
+  const int release = ::open(fifo.c_str(), O_RDWR | O_NONBLOCK);
+  done.wait();
+  if (release >= 0) ::close(release);
+  return false;
+}
+
+bool IsFifo(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISFIFO(st.st_mode);
+}
 
 TEST(LocalFileSystem, PositionalReadsAreShortAtTheEndAndRejectNegativeOffsets) {
   TempDir dir;
@@ -35,6 +57,47 @@ TEST(LocalFileSystem, FoldersAndMissingFilesDoNotOpen) {
   EXPECT_EQ(fs().fileSize(dir.file("x.mp3")), 0);
   EXPECT_TRUE(fs().directoryExists(dir.file("x.mp3")));
   EXPECT_FALSE(fs().fileExists(dir.file("x.mp3")));
+}
+
+TEST(LocalFileSystem, NothingWaitsOnAFifo) {
+  struct Case {
+    const char* what;
+    std::function<bool(const std::string& fifo, const TempDir& dir)> run;  // true: refused
+  };
+  const std::vector<Case> cases = {
+      {"openRead", [](const std::string& fifo, const TempDir&) { return !fs().openRead(fifo); }},
+      {"readWholeFile",
+       [](const std::string& fifo, const TempDir&) {
+         std::string content;
+         return !platform::readWholeFile(fs(), fifo, content);
+       }},
+      {"createFile",
+       [](const std::string& fifo, const TempDir&) { return !fs().createFile(fifo); }},
+      {"createNewFile",
+       [](const std::string& fifo, const TempDir&) { return !fs().createNewFile(fifo); }},
+      {"listDirectory",
+       [](const std::string& fifo, const TempDir&) {
+         std::vector<platform::DirEntry> entries;
+         return !fs().listDirectory(fifo, entries);
+       }},
+      {"copyFile from",
+       [](const std::string& fifo, const TempDir& dir) {
+         return !fs().copyFile(fifo, dir.file("copy.mp3")) &&
+                !fs().fileExists(dir.file("copy.mp3"));
+       }},
+      {"copyFile to",
+       [](const std::string& fifo, const TempDir& dir) {
+         return !fs().copyFile(dir.write("song.mp3", "audio"), fifo);
+       }},
+  };
+  for (const Case& c : cases) {
+    TempDir dir;
+    const std::string fifo = dir.fifo("x.mp3");
+    bool refused = false;
+    EXPECT_TRUE(ReturnsWithoutBlocking(fifo, [&] { refused = c.run(fifo, dir); })) << c.what;
+    EXPECT_TRUE(refused) << c.what;
+    EXPECT_TRUE(IsFifo(fifo)) << c.what;
+  }
 }
 
 TEST(LocalFileSystem, WriteRenameAndCopyKeepContentAndTime) {
@@ -115,6 +178,89 @@ TEST(LocalFileSystem, AFailedReplaceLeavesTheFileAndNoTemporary) {
   EXPECT_FALSE(platform::ReplaceFileAtomically(fs(), path, ".tmp", fail));
   EXPECT_EQ(ReadFileBytes(path), "old");
   EXPECT_EQ(SortedFolderNames(dir.path()), std::vector<std::string>{"list.m3u"});
+}
+
+TEST(LocalFileSystem, CreateNewFileNeverOpensWhatExists) {
+  TempDir dir;
+  const auto file = dir.write("a.mp3", "old");
+  ASSERT_EQ(::symlink(dir.file("nowhere").c_str(), dir.file("dangling").c_str()), 0);
+  for (const std::string& path : {file, dir.mkdir("sub"), dir.fifo("fifo"), dir.file("dangling")})
+    EXPECT_FALSE(fs().createNewFile(path)) << path;
+  EXPECT_EQ(ReadFileBytes(file), "old");
+  EXPECT_FALSE(fs().fileExists(dir.file("nowhere")));
+  auto created = fs().createNewFile(dir.file("new.mp3"));
+  ASSERT_TRUE(created);
+  ASSERT_TRUE(created->write("new", 3));
+  ASSERT_TRUE(created->close());
+  EXPECT_EQ(ReadFileBytes(dir.file("new.mp3")), "new");
+}
+
+TEST(LocalFileSystem, TheDefaultCreateNewFileRefusesTakenNamesToo) {
+  TempDir dir;
+  const auto file = dir.write("a.mp3", "old");
+  FaultyFileSystem faulty;  // the qualified calls run the default, not the override
+  for (const std::string& path : {file, dir.mkdir("sub"), dir.fifo("fifo")})
+    EXPECT_FALSE(faulty.platform::FileSystem::createNewFile(path)) << path;
+  EXPECT_EQ(ReadFileBytes(file), "old");
+  auto created = faulty.platform::FileSystem::createNewFile(dir.file("new.mp3"));
+  ASSERT_TRUE(created);
+  ASSERT_TRUE(created->write("new", 3));
+  ASSERT_TRUE(created->close());
+  EXPECT_EQ(ReadFileBytes(dir.file("new.mp3")), "new");
+}
+
+const auto kWriteNew = [](platform::WriteFile& file) { return file.write("new", 3); };
+
+TEST(LocalFileSystem, AFolderThatRefusesNewFilesIsTriedOnce) {
+  TempDir dir;
+  const auto path = dir.write("song.mp3", "old");
+  FaultyFileSystem faulty;
+  faulty.failCreate = true;
+  EXPECT_FALSE(platform::ReplaceFileAtomically(faulty, path, "~", kWriteNew));
+  EXPECT_EQ(faulty.createNewFileCalls, 1);
+  EXPECT_EQ(SortedFolderNames(dir.path()), std::vector<std::string>{"song.mp3"});
+}
+
+TEST(LocalFileSystem, TemporaryNamesTakenMeanwhileAreLeftAloneAndOthersTried) {
+  TempDir dir;
+  const auto path = dir.write("song.mp3", "old");
+  FaultyFileSystem faulty;
+  faulty.occupyNewFileNames = 3;
+  ASSERT_TRUE(platform::ReplaceFileAtomically(faulty, path, "~", kWriteNew));
+  EXPECT_EQ(ReadFileBytes(path), "new");
+  ASSERT_EQ(faulty.renamed.size(), 1u);
+  EXPECT_TRUE(faulty.renamed[0].starts_with(path + "~.")) << faulty.renamed[0];
+  ASSERT_EQ(faulty.occupiedNames.size(), 3u);
+  for (const std::string& taken : faulty.occupiedNames)
+    EXPECT_EQ(ReadFileBytes(taken), FaultyFileSystem::kOccupiedBytes);
+
+  // When no free name turns up, nothing is written and nothing removed.
+  faulty.occupyNewFileNames = 1000;
+  EXPECT_FALSE(platform::ReplaceFileAtomically(faulty, path, "~", kWriteNew));
+  EXPECT_EQ(ReadFileBytes(path), "new");
+  EXPECT_GT(faulty.occupiedNames.size(), 3u);
+  for (const std::string& taken : faulty.occupiedNames)
+    EXPECT_EQ(ReadFileBytes(taken), FaultyFileSystem::kOccupiedBytes);
+  EXPECT_EQ(SortedFolderNames(dir.path()).size(), faulty.occupiedNames.size() + 1);
+}
+
+TEST(LocalFileSystem, FilesOfTheLongestNamesAreReplacedToo) {
+  // 253 bytes, two-byte characters from the second byte on: shortening must not split one.
+  std::string name = "x";
+  for (int i = 0; i < 124; ++i) name += "\xC3\xA9";
+  name += ".mp3";
+  std::string kept = "x";
+  for (int i = 0; i < 99; ++i) kept += "\xC3\xA9";
+  for (const std::string suffix : {"~", ".songloom-tmp"}) {
+    TempDir dir;
+    const auto path = dir.write(name, "old");
+    FaultyFileSystem faulty;
+    EXPECT_TRUE(platform::ReplaceFileAtomically(faulty, path, suffix, kWriteNew)) << suffix;
+    EXPECT_EQ(ReadFileBytes(path), "new");
+    ASSERT_EQ(faulty.renamed.size(), 1u);
+    EXPECT_TRUE(faulty.renamed[0].starts_with(dir.file(kept + suffix + ".")));
+    EXPECT_EQ(SortedFolderNames(dir.path()), std::vector<std::string>{name});
+  }
 }
 
 }  // namespace

@@ -16,7 +16,8 @@ std::string ShellQuoted(const std::string& text) {
 }  // namespace
 
 CliRun RunCliExecutable(const std::vector<std::string>& args, bool withStderr) {
-  std::string command = SONGLOOM_CLI_PATH;
+  // A run that hangs is killed, so the test fails instead of waiting for ever.
+  std::string command = "timeout -k 5 60 " + ShellQuoted(SONGLOOM_CLI_PATH);
   for (const std::string& arg : args) command += " " + ShellQuoted(arg);
   command += withStderr ? " 2>&1" : " 2>/dev/null";
   CliRun run;

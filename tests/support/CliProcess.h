@@ -10,5 +10,6 @@ struct CliRun {
 };
 
 // Runs songloom-cli with the arguments (each quoted for the shell). With
-// withStderr the error stream joins the output, else it is thrown away.
+// withStderr the error stream joins the output, else it is thrown away. A run
+// that has not ended after a minute is killed (exit status 124 or 137).
 CliRun RunCliExecutable(const std::vector<std::string>& args, bool withStderr);

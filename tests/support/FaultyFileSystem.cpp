@@ -53,6 +53,22 @@ std::unique_ptr<platform::WriteFile> FaultyFileSystem::createFile(const std::str
   return std::make_unique<LimitedWriteFile>(std::move(file), *this);
 }
 
+std::unique_ptr<platform::WriteFile> FaultyFileSystem::createNewFile(const std::string& path) {
+  ++createNewFileCalls;
+  if (failCreate) return nullptr;
+  if (occupyNewFileNames > 0) {
+    --occupyNewFileNames;
+    if (auto squatter = real_.createNewFile(path)) {
+      squatter->write(kOccupiedBytes, sizeof kOccupiedBytes - 1);
+      squatter->close();
+      occupiedNames.push_back(path);
+    }
+  }
+  auto file = real_.createNewFile(path);
+  if (!file) return nullptr;
+  return std::make_unique<LimitedWriteFile>(std::move(file), *this);
+}
+
 bool FaultyFileSystem::fileExists(const std::string& path) { return real_.fileExists(path); }
 bool FaultyFileSystem::directoryExists(const std::string& path) {
   return real_.directoryExists(path);
@@ -75,8 +91,16 @@ bool FaultyFileSystem::createDirectory(const std::string& path) {
 
 bool FaultyFileSystem::copyFile(const std::string& from, const std::string& to) {
   const int call = copyCalls++;
-  if (failCopy || call == copyFailsAtCall) return false;
-  return real_.copyFile(from, to);
+  if (!failCopy && call != copyFailsAtCall) return real_.copyFile(from, to);
+  std::string bytes;
+  if (failedCopyLeavesBytes >= 0 && platform::readWholeFile(real_, from, bytes)) {
+    bytes.resize(std::min(bytes.size(), static_cast<std::size_t>(failedCopyLeavesBytes)));
+    if (auto part = real_.createFile(to)) {
+      part->write(bytes.data(), bytes.size());
+      part->close();
+    }
+  }
+  return false;
 }
 
 bool FaultyFileSystem::copyPermissions(const std::string& from, const std::string& to) {

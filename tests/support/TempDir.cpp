@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -36,6 +37,12 @@ std::string TempDir::write(std::string_view name, std::string_view bytes) const 
 std::string TempDir::mkdir(std::string_view name) const {
   const std::string full = file(name);
   fs::create_directories(full);
+  return full;
+}
+
+std::string TempDir::fifo(std::string_view name) const {
+  const std::string full = file(name);
+  if (::mkfifo(full.c_str(), 0666) != 0) ADD_FAILURE() << "cannot make the FIFO " << full;
   return full;
 }
 

@@ -19,6 +19,8 @@ class TempDir {
   // Writes bytes to name (folders created as needed) and returns the full path.
   std::string write(std::string_view name, std::string_view bytes) const;
   std::string mkdir(std::string_view name) const;
+  // Makes a named pipe (FIFO) and returns its full path: opening one waits for the other end.
+  std::string fifo(std::string_view name) const;
 
  private:
   std::string path_;

@@ -203,6 +203,16 @@ TEST_F(PlaylistReadTest, ReadsLinesOfEveryForm) {
   }
 }
 
+TEST_F(PlaylistReadTest, MissingEntriesAreNamed) {
+  const PlaylistReadResult result =
+      read("#EXTINF:1,Gone\r\nnone.mp3\r\na.mp3\r\nsub\\gone.mp3\r\n" + c_ + "x.mp3\r\n");
+  EXPECT_EQ(items_, (std::vector<std::string>{"|" + a_}));
+  EXPECT_EQ(result.missing, 3);
+  EXPECT_EQ(result.missingFiles,
+            (std::vector<std::string>{dir_.file("pl/none.mp3"), dir_.file("pl/sub/gone.mp3"),
+                                      c_ + "x.mp3"}));
+}
+
 TEST_F(PlaylistReadTest, AbsolutePathsAndAppending) {
   items_ = {"kept"};
   dir_.write("pl/list.m3u", c_ + "\n" + a_ + "\n");
@@ -362,14 +372,17 @@ TEST_F(PlaylistReadTest, FilesOverTheSizeLimitAreNotRead) {
 
 TEST(ReplaceFileContentsTest, WritesAndReplaces) {
   TempDir dir;
+  // A file of the name the temporary file once had: someone else's, it must survive the writes.
+  const char kOtherFile[] = "out.m3u.songloom-tmp";
+  const char kOtherBytes[] = "not ours";
   const std::string path = dir.file("out.m3u");
+  const std::string other = dir.write(kOtherFile, kOtherBytes);
   ASSERT_TRUE(ReplaceFileContents(path, "first"));
   EXPECT_EQ(ReadFileBytes(path), "first");
   ASSERT_TRUE(ReplaceFileContents(path, "second"));
   EXPECT_EQ(ReadFileBytes(path), "second");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                          std::filesystem::directory_iterator()),
-            1);
+  EXPECT_EQ(ReadFileBytes(other), kOtherBytes);
+  EXPECT_EQ(SortedFolderNames(dir.path()), (std::vector<std::string>{"out.m3u", kOtherFile}));
 }
 
 TEST(ReplaceFileContentsTest, AnyFailureKeepsTheOldFileAndLeavesNoTemporary) {
@@ -388,17 +401,19 @@ TEST(ReplaceFileContentsTest, AnyFailureKeepsTheOldFileAndLeavesNoTemporary) {
       {"close", [](FaultyFileSystem& fs) { fs.failClose = true; }},
       {"rename", [](FaultyFileSystem& fs) { fs.failRename = true; }},
   };
+  const char kOtherFile[] = "out.m3u.songloom-tmp";  // someone else's, as above
+  const char kOtherBytes[] = "not ours";
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
     TempDir dir;
     const std::string path = dir.write("out.m3u", "old contents");
+    const std::string other = dir.write(kOtherFile, kOtherBytes);
     FaultyFileSystem fs;
     c.arm(fs);
     EXPECT_FALSE(ReplaceFileContents(path, "new contents", fs));
     EXPECT_EQ(ReadFileBytes(path), "old contents");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
-                            std::filesystem::directory_iterator()),
-              1);
+    EXPECT_EQ(ReadFileBytes(other), kOtherBytes);
+    EXPECT_EQ(SortedFolderNames(dir.path()), (std::vector<std::string>{"out.m3u", kOtherFile}));
   }
 }
 
