@@ -103,7 +103,7 @@ class LineInterpreter {
     if (!path.empty())
       items_.push_back(pendingName_ + "|" + path);
     else
-      missingFiles_.push_back(path);
+      missingFiles_.push_back(ResolveTrackLine(text, playlistPath_));
     pendingName_.clear();
   }
 
