@@ -3,14 +3,15 @@
 // largest gap between 5 ms timer ticks while a track plays).
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QTimer>
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
-#include "dialogs/UserDialogs.h"
+#include "cli/ConsoleDialogs.h"
 #include "metadata/MPEGaudio.h"
 #include "player/PlaybackController.h"
 #include "player/QtPlaybackService.h"
@@ -20,25 +21,6 @@
 namespace {
 
 namespace fs = std::filesystem;
-
-// Nobody answers: the player asks nothing of the person while these run.
-class SilentDialogs : public UserDialogs {
- public:
-  bool askYesNo(const std::string&) override { return false; }
-  DialogAnswer askYesNoCancel(const std::string&) override { return DialogAnswer::Cancel; }
-  void inform(const std::string&) override {}
-  void error(const std::string&) override {}
-  std::string chooseOpenFile(const std::string&) override { return {}; }
-  std::string chooseSaveFile(const std::string&, const std::string&) override { return {}; }
-  std::string chooseFolder(const std::string&, const std::string&) override { return {}; }
-  std::optional<std::string> enterText(const std::string&, const std::string&,
-                                       const std::string&) override {
-    return std::nullopt;
-  }
-  void processEvents() override {}
-  bool showCopyProgress(const std::function<void(CopyProgressView&)>&) override { return false; }
-  std::unique_ptr<AddItemsView> showAddItems(const std::string&) override { return nullptr; }
-};
 
 // A playlist of a 10 s track and a broken one, and a player on the real service.
 struct PlayerRig {
@@ -62,7 +44,8 @@ struct PlayerRig {
   TMPEGaudio analyser;
   TrackTables tables{analyser};
   Mrng random;
-  SilentDialogs dialogs;
+  std::ostringstream messages;  // the player asks nothing of the person here
+  ConsoleDialogs dialogs{"", messages};
   QtPlaybackService service;
   PlaybackController player{tables, random, service, dialogs};
 };
@@ -138,12 +121,3 @@ void BM_LongestHoldOfTheEventLoop(benchmark::State& state) {
 BENCHMARK(BM_LongestHoldOfTheEventLoop)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}

@@ -1,7 +1,6 @@
 // Start-up of the window: an empty autosave, and a 10,000-track autosave.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QTest>
 #include <filesystem>
 #include <fstream>
@@ -67,12 +66,3 @@ void BM_WindowStartRestoring10000Tracks(benchmark::State& state) {
 BENCHMARK(BM_WindowStartRestoring10000Tracks)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
