@@ -127,6 +127,10 @@ bool TID3v2::LoadTag(platform::ReadFile& file) {
 }
 
 bool TID3v2::StoreTag(const std::string& fileName) {
+  return WriteTag(fileName) == TagWriteResult::Written;
+}
+
+TagWriteResult TID3v2::WriteTag(const std::string& fileName) {
   const ID3v2FrameTexts texts = {
       title_,     artist_,    album_,    track_ > 0 ? std::to_string(track_) : std::string(),
       year_,      genre_,     comment_,  composer_,

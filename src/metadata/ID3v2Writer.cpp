@@ -9,6 +9,7 @@
 #include "metadata/ID3v2FrameWalker.h"
 #include "metadata/TagByteSource.h"
 #include "metadata/TextCodec.h"
+#include "platform/PathParts.h"
 
 namespace {
 
@@ -66,13 +67,14 @@ void AppendFrame24As23(std::string& out, const id3v2::FrameHeader& frame,
 // The frames of the old tag that the new texts do not cover: those of a
 // version 2.3 tag as they are (de-unsynchronised if the tag was), those of a
 // version 2.4 tag converted to version 2.3 where they can be. A version 2.2 tag
-// keeps none: its ids and layouts differ too much. False when it cannot be read.
-bool KeptFrames(platform::ReadFile& file, const id3v2::TagHeader& tag, std::string& kept) {
+// keeps none: its ids and layouts differ too much. Written when they could be read.
+TagWriteResult KeptFrames(platform::ReadFile& file, const id3v2::TagHeader& tag,
+                          std::string& kept) {
   kept.clear();
-  if ((tag.major != 3 && tag.major != 4) || tag.tagSize == 0) return true;
-  if (tag.tagSize > static_cast<std::int64_t>(kMaxOldTagSize)) return false;
+  if ((tag.major != 3 && tag.major != 4) || tag.tagSize == 0) return TagWriteResult::Written;
+  if (tag.tagSize > static_cast<std::int64_t>(kMaxOldTagSize)) return TagWriteResult::TagTooLarge;
   std::string bytes;
-  if (!ReadTagIntoMemory(file, tag, kMaxOldTagSize, bytes)) return false;
+  if (!ReadTagIntoMemory(file, tag, kMaxOldTagSize, bytes)) return TagWriteResult::FileUnreadable;
   const auto end = static_cast<std::int64_t>(bytes.size());
   TagByteSource source(bytes);
   ID3v2FrameWalker walker(source, tag, end);
@@ -90,18 +92,21 @@ bool KeptFrames(platform::ReadFile& file, const id3v2::TagHeader& tag, std::stri
                                      static_cast<std::size_t>(frame.size)));
     }
   }
-  return true;
+  return TagWriteResult::Written;
 }
 
-// Copies the file from `from` to its end; false on a read error or when it ends early.
-bool CopyRest(platform::ReadFile& file, std::int64_t from, platform::WriteFile& out) {
+enum class CopyEnd { Done, ReadFailed, WriteFailed };
+
+// Copies the file from `from` to its end; a file that ends early counts as a failed read.
+CopyEnd CopyRest(platform::ReadFile& file, std::int64_t from, platform::WriteFile& out) {
   std::vector<char> buffer(kCopyChunk);
   for (std::int64_t pos = from; pos < file.size();) {
     const std::int64_t got = file.readAt(pos, buffer.data(), buffer.size());
-    if (got <= 0 || !out.write(buffer.data(), static_cast<std::size_t>(got))) return false;
+    if (got <= 0) return CopyEnd::ReadFailed;
+    if (!out.write(buffer.data(), static_cast<std::size_t>(got))) return CopyEnd::WriteFailed;
     pos += got;
   }
-  return true;
+  return CopyEnd::Done;
 }
 
 // The original, opened, with the new tag and where its audio starts.
@@ -109,26 +114,43 @@ struct Replacement {
   std::unique_ptr<platform::ReadFile> file;
   std::string tag;
   std::int64_t audioStart = 0;
+
+  std::int64_t newSize() const {
+    return static_cast<std::int64_t>(tag.size()) + file->size() - audioStart;
+  }
 };
 
-std::optional<Replacement> PrepareReplacement(platform::FileSystem& fs, const std::string& fileName,
-                                              const ID3v2FrameTexts& texts) {
-  Replacement replacement{fs.openRead(fileName), {}, 0};
-  if (!replacement.file) return std::nullopt;
+TagWriteResult PrepareReplacement(platform::FileSystem& fs, const std::string& fileName,
+                                  const ID3v2FrameTexts& texts, Replacement& replacement) {
+  replacement.file = fs.openRead(fileName);
+  if (!replacement.file) return TagWriteResult::FileUnreadable;
   platform::ReadFile& file = *replacement.file;
   std::uint8_t head[id3v2::kTagHeaderSize];
   if (file.readAt(0, head, sizeof head) != static_cast<std::int64_t>(sizeof head)) {
-    return std::nullopt;
+    return TagWriteResult::FileUnreadable;
   }
   const auto old = id3v2::ParseTagHeader(head, file.size());
   std::string kept;
-  if (old && !KeptFrames(file, *old, kept)) return std::nullopt;
+  if (old) {
+    const TagWriteResult read = KeptFrames(file, *old, kept);
+    if (read != TagWriteResult::Written) return read;
+  }
   auto tag = BuildID3v2Tag(BuildID3v2Frames(texts) + kept);
-  if (!tag) return std::nullopt;
+  if (!tag) return TagWriteResult::TagTooLarge;
   replacement.tag = std::move(*tag);
   // A declared size past the end counts as 0: the new tag goes in front of the old one.
   replacement.audioStart = old ? old->tagSize : 0;
-  return replacement;
+  return TagWriteResult::Written;
+}
+
+// A new file that could not be made or written: a disk without room for it is the likely
+// cause worth naming; the temporary file is gone again, so the room the new file needs is
+// all that has to be free.
+TagWriteResult WriteFailure(platform::FileSystem& fs, const std::string& fileName,
+                            std::int64_t newSize, TagWriteResult otherwise) {
+  const std::string folder = FolderPart(fs.linkTarget(fileName));
+  const std::int64_t available = fs.freeSpace(folder.empty() ? std::string(".") : folder);
+  return available >= 0 && available < newSize ? TagWriteResult::DiskFull : otherwise;
 }
 
 }  // namespace
@@ -151,16 +173,33 @@ std::optional<std::string> BuildID3v2Tag(std::string_view body) {
   return tag;
 }
 
-bool ReplaceID3v2Tag(platform::FileSystem& fs, const std::string& fileName,
-                     const ID3v2FrameTexts& texts) {
-  if (!fs.fileExists(fileName)) return false;
-  auto replacement = PrepareReplacement(fs, fileName, texts);
-  if (!replacement) return false;
+TagWriteResult ReplaceID3v2Tag(platform::FileSystem& fs, const std::string& fileName,
+                               const ID3v2FrameTexts& texts) {
+  if (!fs.fileExists(fileName)) return TagWriteResult::FileMissing;
+  Replacement replacement;
+  const TagWriteResult prepared = PrepareReplacement(fs, fileName, texts, replacement);
+  if (prepared != TagWriteResult::Written) return prepared;
+  const std::int64_t newSize = replacement.newSize();
+  CopyEnd copied = CopyEnd::Done;
   // The new tag, then the audio of the original from where its old tag ended.
-  return platform::ReplaceFileAtomically(fs, fileName, "~", [&](platform::WriteFile& out) {
-    const bool written = out.write(replacement->tag.data(), replacement->tag.size()) &&
-                         CopyRest(*replacement->file, replacement->audioStart, out);
-    replacement.reset();  // the original is closed before it is replaced
-    return written;
-  });
+  const platform::ReplaceResult replaced =
+      platform::TryReplaceFileAtomically(fs, fileName, "~", [&](platform::WriteFile& out) {
+        copied = out.write(replacement.tag.data(), replacement.tag.size())
+                     ? CopyRest(*replacement.file, replacement.audioStart, out)
+                     : CopyEnd::WriteFailed;
+        replacement.file.reset();  // the original is closed before it is replaced
+        return copied == CopyEnd::Done;
+      });
+  switch (replaced) {
+    case platform::ReplaceResult::Replaced:
+      return TagWriteResult::Written;
+    case platform::ReplaceResult::TemporaryNotCreated:
+      return WriteFailure(fs, fileName, newSize, TagWriteResult::FolderNotWritable);
+    case platform::ReplaceResult::NotWritten:
+      if (copied == CopyEnd::ReadFailed) return TagWriteResult::FileUnreadable;
+      return WriteFailure(fs, fileName, newSize, TagWriteResult::NotWritten);
+    case platform::ReplaceResult::NotRenamed:
+      return TagWriteResult::NotReplaced;
+  }
+  return TagWriteResult::NotWritten;
 }

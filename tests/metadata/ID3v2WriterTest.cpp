@@ -303,23 +303,39 @@ TEST(ID3v2Writer, PermissionsOfTheOriginalAreKept) {
 struct FailureCase {
   const char* name;
   void (*inject)(FaultyFileSystem&);
+  TagWriteResult result;
   bool removeFile = false;
 };
 
+// Each failure leaves the file and its folder as they were, and says what failed.
 TEST(ID3v2Writer, AnyFailureLeavesTheFileAsItWas) {
   const std::vector<FailureCase> cases = {
-      {"missing file", [](FaultyFileSystem&) {}, true},
-      {"cannot open", [](FaultyFileSystem& fs) { fs.failOpenRead = true; }},
-      {"cannot read", [](FaultyFileSystem& fs) { fs.failRead = true; }},
-      {"cannot create", [](FaultyFileSystem& fs) { fs.failCreate = true; }},
+      {"missing file", [](FaultyFileSystem&) {}, TagWriteResult::FileMissing, true},
+      {"cannot open", [](FaultyFileSystem& fs) { fs.failOpenRead = true; },
+       TagWriteResult::FileUnreadable},
+      {"cannot read", [](FaultyFileSystem& fs) { fs.failRead = true; },
+       TagWriteResult::FileUnreadable},
+      {"cannot create", [](FaultyFileSystem& fs) { fs.failCreate = true; },
+       TagWriteResult::FolderNotWritable},
       {"write fails midway",
        [](FaultyFileSystem& fs) {
          fs.failWriteAfterBytes = true;
          fs.writeLimit = 400;  // the new tag goes through, the audio does not
-       }},
-      {"flush fails", [](FaultyFileSystem& fs) { fs.failFlush = true; }},
-      {"close fails", [](FaultyFileSystem& fs) { fs.failClose = true; }},
-      {"rename fails", [](FaultyFileSystem& fs) { fs.failRename = true; }},
+       },
+       TagWriteResult::NotWritten},
+      {"disk full",
+       [](FaultyFileSystem& fs) {
+         fs.failWriteAfterBytes = true;
+         fs.writeLimit = 400;
+         fs.freeSpaceOverride = 400;
+       },
+       TagWriteResult::DiskFull},
+      {"flush fails", [](FaultyFileSystem& fs) { fs.failFlush = true; },
+       TagWriteResult::NotWritten},
+      {"close fails", [](FaultyFileSystem& fs) { fs.failClose = true; },
+       TagWriteResult::NotWritten},
+      {"rename fails", [](FaultyFileSystem& fs) { fs.failRename = true; },
+       TagWriteResult::NotReplaced},
   };
   const std::string original =
       Id3v2Tag(3, Text23("TIT2", "Old") + Id3v2Frame23("APIC", std::string(300, 'p')), 0, 40) +
@@ -334,6 +350,7 @@ TEST(ID3v2Writer, AnyFailureLeavesTheFileAsItWas) {
     tag.SetTitle("New");
     if (c.removeFile) std::filesystem::remove(path);
     c.inject(fs);
+    EXPECT_EQ(tag.WriteTag(path), c.result) << c.name;
     EXPECT_FALSE(tag.StoreTag(path)) << c.name;
     EXPECT_EQ(ReadFileBytes(path), c.removeFile ? "" : original) << c.name;
     EXPECT_EQ(ReadFileBytes(other), kOtherBytes) << c.name;
