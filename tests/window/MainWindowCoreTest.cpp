@@ -110,9 +110,9 @@ TEST_F(MainWindowCoreTest, ACommandRunsItsOperation) {
 
 // The browser lists a folder with a subfolder, two tracks and a playlist file; the playlist holds
 // the two tracks.
-class TagCommandTest : public MainWindowCoreTest {
+class MainWindowTagTest : public MainWindowCoreTest {
  protected:
-  TagCommandTest() {
+  MainWindowTagTest() {
     const std::string audio = Mp3Frames(MpegFrame{}, 10);
     a = dir.write("music/a.mp3", Id3v2Tag(3, Id3v2Frame23("TIT2", Id3v2TextPayload("A"))) + audio);
     b = dir.write("music/b.mp3", audio);
@@ -143,7 +143,7 @@ class TagCommandTest : public MainWindowCoreTest {
   std::string a, b;
 };
 
-TEST_F(TagCommandTest, TheCommandOpensWhatTheCurrentRowHolds) {
+TEST_F(MainWindowTagTest, TheCommandOpensWhatTheCurrentRowHolds) {
   struct Case {
     const char* row;
     std::size_t editors;
@@ -167,7 +167,7 @@ TEST_F(TagCommandTest, TheCommandOpensWhatTheCurrentRowHolds) {
   EXPECT_EQ(EditedFiles(), std::vector<std::string>{a});
 }
 
-TEST_F(TagCommandTest, TheCommandNeedsASelectedRow) {
+TEST_F(MainWindowTagTest, TheCommandNeedsASelectedRow) {
   core.tables().grdBrowser().clearSelection();
   core.ActivatePanel(false);
   core.actUpdateTagExecute();
@@ -188,7 +188,7 @@ TEST_F(TagCommandTest, TheCommandNeedsASelectedRow) {
   EXPECT_EQ(EditedFiles(), std::vector<std::string>{b});
 }
 
-TEST_F(TagCommandTest, ThePlayersTrackNameAndMenuItemEditThePlayersFile) {
+TEST_F(MainWindowTagTest, ThePlayersTrackNameAndMenuItemEditThePlayersFile) {
   core.lblTrNameDblClick();  // the player holds nothing
   EXPECT_TRUE(dialogs.tagEditors().empty());
 
@@ -206,14 +206,14 @@ TEST_F(TagCommandTest, ThePlayersTrackNameAndMenuItemEditThePlayersFile) {
   EXPECT_EQ(dialogs.tagEditors().size(), 2u);
 }
 
-TEST_F(TagCommandTest, WithoutAPlayerFileTheMenuItemActsAsTheCommand) {
+TEST_F(MainWindowTagTest, WithoutAPlayerFileTheMenuItemActsAsTheCommand) {
   PickBrowserRow("a.mp3");
   dialogs.willCancelTag();
   core.mniTag3Click();
   EXPECT_EQ(EditedFiles(), std::vector<std::string>{a});
 }
 
-TEST_F(TagCommandTest, AfterAnUpdateTheTotalsLineShowsTheNewSize) {
+TEST_F(MainWindowTagTest, AfterAnUpdateTheTotalsLineShowsTheNewSize) {
   core.ActivatePanel(true);
   TrackGrid& playlist = core.tables().grdPlaylist();
   playlist.clearSelection();
