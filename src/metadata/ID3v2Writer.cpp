@@ -1,11 +1,13 @@
 #include "metadata/ID3v2Writer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <memory>
 #include <vector>
 
 #include "metadata/ID3v2Format.h"
 #include "metadata/ID3v2FrameDowngrade.h"
+#include "metadata/ID3v2FrameText.h"
 #include "metadata/ID3v2FrameWalker.h"
 #include "metadata/TagByteSource.h"
 #include "metadata/TextCodec.h"
@@ -53,23 +55,56 @@ void AppendFrame(std::string& out, std::string_view id, std::string_view payload
 // dropped. Frames with any format flag (compressed, encrypted, grouped, with a
 // data length or unsynchronised on their own) are dropped rather than decoded;
 // a tag unsynchronised as a whole is decoded frame by frame.
-void AppendFrame24As23(std::string& out, const id3v2::FrameHeader& frame,
+bool AppendFrame24As23(std::string& out, const id3v2::FrameHeader& frame,
                        const id3v2::TagHeader& tag, std::string payload) {
-  if ((frame.flags & 0xFF) != 0) return;
+  if ((frame.flags & 0xFF) != 0) return false;
   if (id3v2::ContentOf(frame, tag).unsynchronised) {
     auto* data = reinterpret_cast<std::uint8_t*>(payload.data());
     payload.resize(id3v2::RemoveUnsynchronisation(data, payload.size()));
   }
   const auto converted = Payload24As23(frame.idText(), payload);
   if (converted) AppendFrame(out, frame.idText(), *converted);
+  return converted.has_value();
+}
+
+// Whether a handled frame, as the new tag would keep it (a version 2.3 frame), holds more than
+// the reader keeps of it and reads as the text to be written for its slot: then nothing was changed
+// there, and writing the frame again from that text would lose the rest of it.
+bool KeepsMoreThanItsText(std::string_view frame23, std::size_t slot, const std::string& text) {
+  if (text.empty()) return false;
+  const auto* data = reinterpret_cast<const std::uint8_t*>(frame23.data());
+  const auto header = id3v2::ParseFrameHeader({data, frame23.size()}, 3);
+  if (!header) return false;
+  const id3v2::FrameContent content = id3v2::ContentOf(*header, id3v2::TagHeader{3, 0, 0});
+  const std::size_t start = header->headerSize + content.prefix;
+  if (!content.readable || frame23.size() <= start + kFrameTextBytes) return false;
+  FrameText read;
+  read.present = true;
+  read.cut = true;
+  read.length = kFrameTextBytes;
+  std::copy_n(data + start, kFrameTextBytes, read.bytes.begin());
+  return FieldOfFrame(slot, read) == text;
+}
+
+// One frame of the old tag into the new one: a version 2.3 frame as it is, a version 2.4 frame
+// converted; false when it is dropped.
+bool KeepFrame(std::string& kept, std::string_view frameBytes, const id3v2::FrameHeader& frame,
+               const id3v2::TagHeader& tag) {
+  if (tag.major == 3) {
+    kept += frameBytes;
+    return true;
+  }
+  return AppendFrame24As23(kept, frame, tag, std::string(frameBytes.substr(frame.headerSize)));
 }
 
 // The frames of the old tag that the new texts do not cover: those of a
 // version 2.3 tag as they are (de-unsynchronised if the tag was), those of a
 // version 2.4 tag converted to version 2.3 where they can be. A version 2.2 tag
-// keeps none: its ids and layouts differ too much. Written when they could be read.
+// keeps none: its ids and layouts differ too much. A handled frame that KeepsMoreThanItsText is
+// kept too, and its slot of texts emptied so that it is not written twice. Written when they could
+// be read.
 TagWriteResult KeptFrames(platform::ReadFile& file, const id3v2::TagHeader& tag,
-                          std::string& kept) {
+                          ID3v2FrameTexts& texts, std::string& kept) {
   kept.clear();
   if ((tag.major != 3 && tag.major != 4) || tag.tagSize == 0) return TagWriteResult::Written;
   if (tag.tagSize > static_cast<std::int64_t>(kMaxOldTagSize)) return TagWriteResult::TagTooLarge;
@@ -83,13 +118,20 @@ TagWriteResult KeptFrames(platform::ReadFile& file, const id3v2::TagHeader& tag,
   while (walker.Next(frame, offset)) {
     const std::int64_t length = static_cast<std::int64_t>(frame.headerSize) + frame.size;
     if (offset + length > end) break;  // cut off by the tag's end: not a frame to keep
-    if (id3v2::SlotOf(frame.idText(), tag.major) >= 0) continue;  // written from the texts
-    if (tag.major == 3) {
-      kept.append(bytes, static_cast<std::size_t>(offset), static_cast<std::size_t>(length));
-    } else {
-      AppendFrame24As23(kept, frame, tag,
-                        bytes.substr(static_cast<std::size_t>(offset) + frame.headerSize,
-                                     static_cast<std::size_t>(frame.size)));
+    const std::string_view frameBytes = std::string_view(bytes).substr(
+        static_cast<std::size_t>(offset), static_cast<std::size_t>(length));
+    const int slot = id3v2::SlotOf(frame.idText(), tag.major);
+    if (slot < 0) {
+      KeepFrame(kept, frameBytes, frame, tag);
+      continue;
+    }
+    // A handled frame is written from its text, unless that would lose some of it.
+    const auto index = static_cast<std::size_t>(slot);
+    std::string frame23;
+    if (KeepFrame(frame23, frameBytes, frame, tag) &&
+        KeepsMoreThanItsText(frame23, index, texts[index])) {
+      kept += frame23;
+      texts[index].clear();
     }
   }
   return TagWriteResult::Written;
@@ -131,11 +173,12 @@ TagWriteResult PrepareReplacement(platform::FileSystem& fs, const std::string& f
   }
   const auto old = id3v2::ParseTagHeader(head, file.size());
   std::string kept;
+  ID3v2FrameTexts written = texts;
   if (old) {
-    const TagWriteResult read = KeptFrames(file, *old, kept);
+    const TagWriteResult read = KeptFrames(file, *old, written, kept);
     if (read != TagWriteResult::Written) return read;
   }
-  auto tag = BuildID3v2Tag(BuildID3v2Frames(texts) + kept);
+  auto tag = BuildID3v2Tag(BuildID3v2Frames(written) + kept);
   if (!tag) return TagWriteResult::TagTooLarge;
   replacement.tag = std::move(*tag);
   // A declared size past the end counts as 0: the new tag goes in front of the old one.

@@ -17,6 +17,8 @@
 
 namespace {
 
+using namespace std::string_literals;
+
 const std::string kAudio = Mp3Frames(MpegFrame{}, 20);
 
 std::string Text24(std::string_view id, std::string_view text) {
@@ -81,6 +83,7 @@ TEST_F(TagEditorTest, WhatTheEditorShowsAndWrites) {
                                      .year = "1999",
                                      .genre = 17});
   const std::string picture(3000, '\x5A');
+  const std::string longComment(600, 'L');
   const std::vector<Case> cases = {
       {"Cancel writes nothing",
        Id3v23TextTag({.title = "Old", .artist = "A"}) + kAudio,
@@ -153,6 +156,17 @@ TEST_F(TagEditorTest, WhatTheEditorShowsAndWrites) {
          EXPECT_EQ(after.substr(0, 4), std::string("ID3\x03"));
          EXPECT_NE(after.find("APIC"), std::string::npos);
          EXPECT_NE(after.find(picture), std::string::npos);
+       }},
+      {"a comment longer than what is shown keeps its end",
+       Id3v2Tag(3, Id3v2Frame23("TIT2", Id3v2TextPayload("T")) +
+                       Id3v2Frame23("COMM", Id3v2TextPayload("eng\0"s + longComment))) +
+           kAudio,
+       [](TagTexts& t) { t.title = "New"; },
+       {.title = "T", .comment = longComment.substr(0, 245)},
+       {.title = "New", .comment = longComment.substr(0, 245)},
+       " - New",
+       [&longComment](const std::string&, const std::string& after) {
+         EXPECT_NE(after.find(longComment), std::string::npos);
        }},
       {"a 2.2 tag shows its texts",
        Id3v2Tag(2, Id3v2Frame22("TT2", Id3v2TextPayload("Two")) +
