@@ -32,6 +32,23 @@ TagTexts TextsInFile(const std::string& path) {
   return TagTextsOf(info);
 }
 
+// The tables of a window with one file in the playlist, the playlist side active, and the tag
+// editor over them with its dialogs scripted.
+struct OneRowWindow {
+  OneRowWindow(platform::FileSystem& fs, const std::string& path)
+      : analyser(fs), tables(analyser, fs) {
+    tables.SetUpColumns();
+    tables.setActiveGrid(GridId::Playlist);
+    EXPECT_TRUE(tables.FillRowFromItem(grid(), 1, FileItem(path)));
+  }
+  TrackGrid& grid() { return tables.grdPlaylist(); }
+
+  TMPEGaudio analyser;
+  TrackTables tables;
+  ScriptedDialogs dialogs;
+  TagEditor editor{tables, dialogs, dialogs};
+};
+
 // The tag editor over the window's tables, its dialogs scripted, with the playlist side active.
 class TagEditorTest : public ::testing::Test {
  protected:
@@ -181,22 +198,18 @@ TEST_F(TagEditorTest, WhatTheEditorShowsAndWrites) {
     SCOPED_TRACE(c.name);
     TempDir files;
     const std::string path = files.write("a.mp3", c.file);
-    TrackTables rowTables(analyser, fs);
-    rowTables.SetUpColumns();
-    rowTables.setActiveGrid(GridId::Playlist);
-    TrackGrid& grid = rowTables.grdPlaylist();
-    ASSERT_TRUE(rowTables.FillRowFromItem(grid, 1, FileItem(path)));
+    OneRowWindow window(fs, path);
+    TrackGrid& grid = window.grid();
     grid.setCell(1, kPlaylistTrackNameColumn, "by hand");
     const std::vector<std::string> before = Row(grid, 1);
-    ScriptedDialogs script;
+    ScriptedDialogs& script = window.dialogs;
     if (c.edit) {
       script.willUpdateTag(c.edit);
     } else {
       script.willCancelTag();
     }
-    TagEditor rowEditor(rowTables, script, script);
 
-    const TrackGrid* refreshed = rowEditor.ShowTagEditor(false, {});
+    const TrackGrid* refreshed = window.editor.ShowTagEditor(false, {});
 
     ASSERT_EQ(script.tagEditors().size(), 1u);
     EXPECT_EQ(script.tagEditors()[0].view.texts, c.shown);
@@ -247,23 +260,17 @@ TEST_F(TagEditorTest, AFailedWriteSaysWhyAndShowsTheTypedTextsAgain) {
     const std::string original = Id3v23TextTag({.title = "Old", .artist = "A"}, 500) + kAudio;
     const std::string path = files.write("a.mp3", original);
     FaultyFileSystem faulty;
-    TMPEGaudio shared(faulty);
-    TrackTables rowTables(shared, faulty);
-    rowTables.SetUpColumns();
-    rowTables.setActiveGrid(GridId::Playlist);
-    TrackGrid& grid = rowTables.grdPlaylist();
-    ASSERT_TRUE(rowTables.FillRowFromItem(grid, 1, FileItem(path)));
-    const std::vector<std::string> before = Row(grid, 1);
-    ScriptedDialogs script;
+    OneRowWindow window(faulty, path);
+    const std::vector<std::string> before = Row(window.grid(), 1);
+    ScriptedDialogs& script = window.dialogs;
     script.willUpdateTag([&](TagTexts& t) {
       t.title = "Typed";
       t.comment = "kept";
       c.inject(faulty, path);  // the failure strikes while the dialog is open
     });
     script.willCancelTag();
-    TagEditor rowEditor(rowTables, script, script);
 
-    EXPECT_EQ(rowEditor.ShowTagEditor(false, {}), nullptr);
+    EXPECT_EQ(window.editor.ShowTagEditor(false, {}), nullptr);
 
     EXPECT_EQ(script.texts(DialogKind::Error),
               std::vector<std::string>{"Cannot write the tag of file \"" + path + "\". " +
@@ -275,7 +282,7 @@ TEST_F(TagEditorTest, AFailedWriteSaysWhyAndShowsTheTypedTextsAgain) {
     const bool gone = !std::filesystem::exists(path);
     EXPECT_EQ(ReadFileBytes(path), gone ? "" : original);
     EXPECT_EQ(SortedFolderNames(files.path()).size(), gone ? 0u : 1u);  // no temporary file
-    EXPECT_EQ(Row(grid, 1), before);
+    EXPECT_EQ(Row(window.grid(), 1), before);
   }
 }
 
