@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "ScratchFolder.h"
 #include "cli/ConsoleDialogs.h"
 #include "compile/CopyFiles.h"
 
@@ -27,30 +28,6 @@ namespace stdfs = std::filesystem;
 
 constexpr int kFiles = 200;
 constexpr std::size_t kFileBytes = 2 * 1024 * 1024;
-
-// A folder of its own under the temporary folder, removed at the end.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (stdfs::temp_directory_path() / "songloom-copybench-XXXXXX").string();
-    if (::mkdtemp(pattern.data())) path_ = pattern;
-  }
-  ~ScratchFolder() {
-    std::error_code ec;
-    if (!path_.empty()) stdfs::remove_all(path_, ec);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-  const std::string& path() const { return path_; }
-  std::string mkdir(const std::string& name) const {
-    stdfs::create_directories(path_ + "/" + name);
-    return path_ + "/" + name;
-  }
-
- private:
-  std::string path_;
-};
 
 class NullCopyView : public CopyProgressView {
  public:
@@ -107,7 +84,7 @@ bool RunCp(const std::vector<std::string>& sources, const std::string& dest) {
 }
 
 void BM_CopyLoopVsCp(benchmark::State& state) {
-  static ScratchFolder dir;
+  static ScratchFolder dir("songloom-copybench");
   const std::vector<std::string>& sources = Sources(dir.mkdir("sources"));
   std::ostringstream quiet;
   ConsoleDialogs dialogs("", quiet);

@@ -1,5 +1,6 @@
 #include "app/PlayerBar.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -77,6 +78,7 @@ PlayerBar::PlayerBar(QWidget* parent) : QWidget(parent) {
   lblTrName = MakeTrackLabel(Qt::AlignLeft);
   lblTrTime = MakeTrackLabel(Qt::AlignRight);
   lblTrName->setMinimumWidth(10);
+  lblTrName->installEventFilter(this);
   track->addWidget(lblTrName, 1);
   track->addSpacing(10);
   track->addWidget(lblTrTime);
@@ -135,4 +137,12 @@ void PlayerBar::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), StoredColour(colours::kPlayer));
   painter.setPen(StoredColour(colours::kPlayerOutline));
   painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+bool PlayerBar::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lblTrName && event->type() == QEvent::MouseButtonDblClick) {
+    emit trackNameDoubleClicked();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }

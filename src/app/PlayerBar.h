@@ -36,8 +36,13 @@ class PlayerBar : public QWidget {
   QToolButton* btnMenu;
   QToolButton* btnHelp;
 
+ signals:
+  // A double-click on the track name lblTrName.
+  void trackNameDoubleClicked();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   QToolButton* makeButton(const QString& hint, int standardIcon, bool checkable = false);

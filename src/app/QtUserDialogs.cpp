@@ -7,6 +7,7 @@
 
 #include "compile/fCopy.h"
 #include "browser/fPLItems.h"
+#include "tageditor/fID3Tag.h"
 #include "tracks/fAddFolders.h"
 #include "tracks/fEditPlaylist.h"
 
@@ -108,4 +109,11 @@ std::unique_ptr<AddItemsView> QtUserDialogs::showAddItems(const std::string& cap
 void QtUserDialogs::showPlaylistItems(TrackGrid& grid, const std::string& totals) {
   TfrmPLItems dialog(grid, FromUtf8(totals), parent_);
   dialog.exec();
+}
+
+std::optional<TagTexts> QtUserDialogs::showTagEditor(const TagEditorView& view) {
+  TfrmID3Tag dialog(parent_);
+  dialog.showView(view);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.texts();
 }

@@ -4,11 +4,12 @@
 
 #include "browser/PlaylistItems.h"
 #include "dialogs/UserDialogs.h"
+#include "tageditor/TagEditorDialog.h"
 
 class QWidget;
 
 // The core's questions and messages as Qt dialogs, modal over the main window.
-class QtUserDialogs : public UserDialogs, public PlaylistItemsDialog {
+class QtUserDialogs : public UserDialogs, public PlaylistItemsDialog, public TagEditorDialog {
  public:
   explicit QtUserDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 
@@ -25,6 +26,7 @@ class QtUserDialogs : public UserDialogs, public PlaylistItemsDialog {
   bool showCopyProgress(const std::function<void(CopyProgressView&)>& copy) override;
   std::unique_ptr<AddItemsView> showAddItems(const std::string& caption) override;
   void showPlaylistItems(TrackGrid& grid, const std::string& totals) override;
+  std::optional<TagTexts> showTagEditor(const TagEditorView& view) override;
 
  private:
   QWidget* parent_;

@@ -37,7 +37,8 @@ TfrmSongloomMain::TfrmSongloomMain(const std::string& autosavePath, WindowStandI
       core_(std::make_unique<MainWindowCore>(
           ShellServices{standIns.dialogs ? *standIns.dialogs : qtDialogs_,
                         standIns.playlistItems ? *standIns.playlistItems : qtDialogs_,
-                        standIns.playback ? *standIns.playback : qtPlayback_},
+                        standIns.playback ? *standIns.playback : qtPlayback_,
+                        standIns.tagEditor ? *standIns.tagEditor : qtDialogs_},
           autosavePath)) {
   setObjectName(QStringLiteral("frmSongloomMain"));
   setWindowTitle(QStringLiteral("Songloom"));
@@ -277,6 +278,8 @@ void TfrmSongloomMain::connectPlayer() {
   connect(&qtPlayback_, &QtPlaybackService::eventsDelivered, this,
           &TfrmSongloomMain::refreshLabels);
   for (const char* name : {"actMute", "actRepeat", "actShuffle"}) action(name)->setCheckable(true);
+  connect(player_, &PlayerBar::trackNameDoubleClicked, this,
+          [this] { runAction([this] { core_->lblTrNameDblClick(); }); });
 }
 
 void TfrmSongloomMain::syncListingTimer() {

@@ -23,6 +23,7 @@ struct WindowStandIns {
   UserDialogs* dialogs = nullptr;
   PlaylistItemsDialog* playlistItems = nullptr;
   PlaybackService* playback = nullptr;
+  TagEditorDialog* tagEditor = nullptr;
 };
 
 class TfrmSongloomMain : public QWidget {

@@ -4,6 +4,7 @@
 #include "cli/InfoCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/PlaylistCommand.h"
+#include "cli/TagCommand.h"
 
 namespace {
 
@@ -13,7 +14,9 @@ int Usage(std::ostream& err) {
   err << "usage: songloom-cli info FILE...\n"
          "       songloom-cli playlist FILE\n"
          "       songloom-cli compile [--allow-unplayable] PLAYLIST DEST\n"
-         "       songloom-cli list FOLDER\n";
+         "       songloom-cli list FOLDER\n"
+         "       songloom-cli tag FILE... [--title T] [--artist A] [--album A] [--year Y]\n"
+         "                        [--genre G] [--comment C]\n";
   return kUsageStatus;
 }
 
@@ -29,5 +32,9 @@ int RunSongloomCli(const std::vector<std::string>& args, std::ostream& out, std:
   if (args.size() == 4 && args[0] == "compile" && args[1] == "--allow-unplayable")
     return RunCompileCommand(args[2], args[3], true, out, err, fs);
   if (args.size() == 2 && args[0] == "list") return RunListCommand(args[1], out, err, fs);
+  if (!args.empty() && args[0] == "tag") {
+    const auto tag = ParseTagArguments(std::vector<std::string>(args.begin() + 1, args.end()));
+    if (tag) return RunTagCommand(*tag, out, err, fs);
+  }
   return Usage(err);
 }

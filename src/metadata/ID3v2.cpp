@@ -111,22 +111,26 @@ bool TID3v2::LoadTag(platform::ReadFile& file) {
   } else {
     ReadFrameTexts(source, *tag, tagSize_, texts);
   }
-  title_ = TextOfFrame(texts[kTitle]);
-  artist_ = TextOfFrame(texts[kArtist]);
-  album_ = TextOfFrame(texts[kAlbum]);
+  title_ = FieldOfFrame(kTitle, texts[kTitle]);
+  artist_ = FieldOfFrame(kArtist, texts[kArtist]);
+  album_ = FieldOfFrame(kAlbum, texts[kAlbum]);
   track_ = TrackOfFrame(texts[kTrack]);
-  year_ = TextOfFrame(texts[kYear]);
-  genre_ = GenreOfFrame(texts[kGenre]);
-  comment_ = CommentOfFrame(texts[kComment]);
-  composer_ = TextOfFrame(texts[kComposer]);
-  encodedBy_ = TextOfFrame(texts[kEncodedBy]);
-  copyright_ = TextOfFrame(texts[kCopyright]);
-  language_ = TextOfFrame(texts[kLanguage]);
-  link_ = LinkOfFrame(texts[kLink]);
+  year_ = FieldOfFrame(kYear, texts[kYear]);
+  genre_ = FieldOfFrame(kGenre, texts[kGenre]);
+  comment_ = FieldOfFrame(kComment, texts[kComment]);
+  composer_ = FieldOfFrame(kComposer, texts[kComposer]);
+  encodedBy_ = FieldOfFrame(kEncodedBy, texts[kEncodedBy]);
+  copyright_ = FieldOfFrame(kCopyright, texts[kCopyright]);
+  language_ = FieldOfFrame(kLanguage, texts[kLanguage]);
+  link_ = FieldOfFrame(kLink, texts[kLink]);
   return true;
 }
 
 bool TID3v2::StoreTag(const std::string& fileName) {
+  return WriteTag(fileName) == TagWriteResult::Written;
+}
+
+TagWriteResult TID3v2::WriteTag(const std::string& fileName) {
   const ID3v2FrameTexts texts = {
       title_,     artist_,    album_,    track_ > 0 ? std::to_string(track_) : std::string(),
       year_,      genre_,     comment_,  composer_,

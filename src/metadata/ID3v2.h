@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "metadata/TagWriteResult.h"
 #include "platform/FileSystem.h"
 
 // Reads the ID3v2 tag at the start of an MP3 file (versions 2.2, 2.3 and 2.4)
@@ -20,6 +21,8 @@ class TID3v2 {
   // Rewrites the file with a new 2.3 tag made of this object's values; the
   // old file is replaced in one step, so a failure leaves it untouched.
   bool StoreTag(const std::string& fileName);
+  // StoreTag, telling what failed.
+  TagWriteResult WriteTag(const std::string& fileName);
 
   void SetTitle(std::string_view text);
   void SetArtist(std::string_view text);

@@ -85,3 +85,17 @@ std::string LinkOfFrame(const FrameText& frame) {
   if (frame.length < kDescriptionStart) return {};
   return TrimText(Latin1ToUtf8(AfterDescription(frame, kDescriptionStart)));
 }
+
+std::string FieldOfFrame(std::size_t slot, const FrameText& frame) {
+  constexpr std::size_t kTrackSlot = 3, kGenreSlot = 5, kCommentSlot = 6, kLinkSlot = 11;
+  switch (slot) {
+    case kTrackSlot: {
+      const std::uint8_t track = TrackOfFrame(frame);
+      return track > 0 ? std::to_string(track) : std::string();
+    }
+    case kGenreSlot: return GenreOfFrame(frame);
+    case kCommentSlot: return CommentOfFrame(frame);
+    case kLinkSlot: return LinkOfFrame(frame);
+    default: return TextOfFrame(frame);
+  }
+}

@@ -31,3 +31,6 @@ std::string GenreOfFrame(const FrameText& frame);
 std::string CommentOfFrame(const FrameText& frame);
 // "WXXX": encoding, a description ended by a zero character, the URL in Latin-1.
 std::string LinkOfFrame(const FrameText& frame);
+// The field a frame of ID3v2FrameIds[slot] gives, as the tag object reads it; the track as its
+// decimal digits, empty for 0.
+std::string FieldOfFrame(std::size_t slot, const FrameText& frame);

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "metadata/TagWriteResult.h"
 #include "platform/FileSystem.h"
 
 // Writing a version 2.3.0 tag: the frames for the tag object's texts, and the
@@ -26,6 +27,6 @@ std::optional<std::string> BuildID3v2Tag(std::string_view body);
 // its old version 2.3 or 2.4 tag that the texts do not cover (2.4 frames
 // converted to 2.3 or dropped), then the audio after the old tag. The file is
 // replaced in one step: on any failure it keeps its old content, the temporary
-// file "<name>~" is removed and the result is false.
-bool ReplaceID3v2Tag(platform::FileSystem& fs, const std::string& fileName,
+// file "<name>~" is removed and the result says what failed.
+TagWriteResult ReplaceID3v2Tag(platform::FileSystem& fs, const std::string& fileName,
                      const ID3v2FrameTexts& texts);

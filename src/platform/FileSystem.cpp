@@ -82,15 +82,21 @@ TempFile CreateTempFileBeside(FileSystem& fs, const std::string& target,
 
 bool ReplaceFileAtomically(FileSystem& fs, const std::string& path, const std::string& tempSuffix,
                            const std::function<bool(WriteFile&)>& write) {
+  return TryReplaceFileAtomically(fs, path, tempSuffix, write) == ReplaceResult::Replaced;
+}
+
+ReplaceResult TryReplaceFileAtomically(FileSystem& fs, const std::string& path,
+                                       const std::string& tempSuffix,
+                                       const std::function<bool(WriteFile&)>& write) {
   const std::string target = fs.linkTarget(path);
   TempFile temp = CreateTempFileBeside(fs, target, tempSuffix);
-  if (!temp.file) return false;
+  if (!temp.file) return ReplaceResult::TemporaryNotCreated;
   bool ok = write(*temp.file) && temp.file->flush();
   ok = temp.file->close() && ok;
   if (ok && fs.fileExists(target)) fs.copyPermissions(target, temp.path);  // best effort
-  if (ok && fs.rename(temp.path, target)) return true;
+  if (ok && fs.rename(temp.path, target)) return ReplaceResult::Replaced;
   fs.remove(temp.path);
-  return false;
+  return ok ? ReplaceResult::NotRenamed : ReplaceResult::NotWritten;
 }
 
 bool readWholeFile(FileSystem& fs, const std::string& path, std::string& content) {

@@ -106,6 +106,19 @@ FileSystem& localFileSystem();
 bool ReplaceFileAtomically(FileSystem& fs, const std::string& path, const std::string& tempSuffix,
                            const std::function<bool(WriteFile&)>& write);
 
+// Where a replacement stopped, for callers that tell the person why it failed.
+enum class ReplaceResult {
+  Replaced,
+  TemporaryNotCreated,  // no new file could be made beside the old one
+  NotWritten,           // `write` failed, or the new file could not be flushed or closed
+  NotRenamed,           // the new file could not take the old one's place
+};
+
+// ReplaceFileAtomically, telling which step failed.
+ReplaceResult TryReplaceFileAtomically(FileSystem& fs, const std::string& path,
+                                       const std::string& tempSuffix,
+                                       const std::function<bool(WriteFile&)>& write);
+
 // Reads a whole file; false when it cannot be opened or read.
 bool readWholeFile(FileSystem& fs, const std::string& path, std::string& content);
 

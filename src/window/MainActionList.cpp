@@ -7,6 +7,7 @@ namespace {
 using enum MainCommand;
 
 constexpr std::array kActions = {
+    MainAction{"actUpdateTag", "View Info & Edit ID3 Tag...", Stored(kAlt, '3'), UpdateTag},
     MainAction{"actSelectAll", "Select All", Stored(kCtrl, 'A'), SelectAll},
     MainAction{"actInvertSelection", "Invert Selection", Stored(kCtrl, 'I'), InvertSelection},
     MainAction{"actAppendItem", "Append Selected Item(s) to Playlist", Stored(kCtrl, kVkReturn),

@@ -6,6 +6,7 @@
 
 // What an action of the main window runs (see MainWindowCore::Execute).
 enum class MainCommand {
+  UpdateTag,
   SelectAll,
   InvertSelection,
   AppendItem,

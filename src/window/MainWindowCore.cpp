@@ -13,7 +13,8 @@ MainWindowCore::MainWindowCore(ShellServices shell, std::string autosavePath,
       browser_(tables_, dialogs_, fs),
       player_(tables_, random_, shell.playback, dialogs_),
       adder_(tables_, editor_, dialogs_),
-      compilation_(tables_, editor_, document_, dialogs_) {
+      compilation_(tables_, editor_, document_, dialogs_),
+      tagEditor_(tables_, dialogs_, shell.tagEditor) {
   browser_.hooks.ShowPlaylistItems = [this] { ShowPlaylistItems(); };
   browser_.hooks.PlayTrack = [this](TrackGrid& grid, const std::string& id) {
     player_.PlayTrack(grid, id);
@@ -106,6 +107,7 @@ void MainWindowCore::Execute(MainCommand command) {
     case MainCommand::Mute: return player_.actMuteExecute();
     case MainCommand::VolUp: return player_.actVolUpExecute();
     case MainCommand::VolDown: return player_.actVolDownExecute();
+    case MainCommand::UpdateTag: return actUpdateTagExecute();
   }
 }
 
@@ -131,4 +133,32 @@ void MainWindowCore::UpdateActiveTotals() {
 
 void MainWindowCore::ShowPlaylistItems() {
   ::ShowPlaylistItems(tables_, dialogs_, playlistItemsDialog_);
+}
+
+void MainWindowCore::ShowTagEditor(bool fromPlayer) {
+  const TrackGrid* playing = player_.playingGrid();
+  const int index = playing ? tables_.GridIndex(*playing) : kOtherGridIndex;
+  TrackGrid* grid = index < kGridCount ? &tables_.grid(static_cast<GridId>(index)) : nullptr;
+  const TrackGrid* refreshed = tagEditor_.ShowTagEditor(fromPlayer, {player_.currentFile(), grid});
+  if (!refreshed) return;
+  if (tables_.isPlaylist(*refreshed)) editor_.UpdatePlaylistTotals(false);
+  else if (refreshed == &tables_.shownBrowserGrid()) browser_.ShowBrowserTotals();
+}
+
+void MainWindowCore::actUpdateTagExecute() {
+  const TrackGrid& grid = tables_.activeGrid();
+  if (grid.isEmpty() || grid.selectedCount() == 0) return;
+  if (playlistSideActive()) return ShowTagEditor(false);
+  const std::string type = tables_.CurrentType();
+  if (type == kTypeMp3) ShowTagEditor(false);
+  else if (type != kTypeFolder) ShowPlaylistItems();
+}
+
+void MainWindowCore::mniTag3Click() {
+  if (player_.currentFile().empty()) actUpdateTagExecute();
+  else ShowTagEditor(true);
+}
+
+void MainWindowCore::lblTrNameDblClick() {
+  if (!player_.currentFile().empty()) ShowTagEditor(true);
 }

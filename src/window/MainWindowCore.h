@@ -8,6 +8,7 @@
 #include "metadata/MPEGaudio.h"
 #include "platform/FileSystem.h"
 #include "player/PlaybackController.h"
+#include "tageditor/TagEditor.h"
 #include "tracks/AddItems.h"
 #include "tracks/MRNG.h"
 #include "tracks/PlaylistDocument.h"
@@ -29,6 +30,7 @@ struct ShellServices {
   UserDialogs& dialogs;
   PlaylistItemsDialog& playlistItems;
   PlaybackService& playback;
+  TagEditorDialog& tagEditor;
 };
 
 class MainWindowCore {
@@ -88,6 +90,18 @@ class MainWindowCore {
   // The playlist items viewer for the playlist file of the active grid's current row.
   void ShowPlaylistItems();
 
+  // --- tag editor --------------------------------------------------------------------------------
+  // The editor for the player's file (fromPlayer) or the active grid's current row; afterwards
+  // the totals line of the refreshed row's grid shows its new size.
+  void ShowTagEditor(bool fromPlayer);
+  // "View Info & Edit ID3 Tag...": the editor for the current row, or the playlist items viewer
+  // for a playlist file's row; nothing for a folder row, an empty grid or no selection.
+  void actUpdateTagExecute();
+  // The player menu's item of the same caption: the player's file, else as actUpdateTag.
+  void mniTag3Click();
+  // A double-click on the player's track name: the editor for the player's file, if it has one.
+  void lblTrNameDblClick();
+
  private:
   UserDialogs& dialogs_;
   PlaylistItemsDialog& playlistItemsDialog_;
@@ -100,6 +114,7 @@ class MainWindowCore {
   PlaybackController player_;
   PlaylistAdder adder_;
   CompilationBuilder compilation_;
+  TagEditor tagEditor_;
   bool activatedOnce_ = false;
   bool libraryView_ = false;
   bool searchShown_ = false;

@@ -391,7 +391,7 @@ TEST(FolderBrowserWindowTest, SwitchingBackToTheFolderTreeShowsItsTotals) {
   dir.write("music/a.mp3", kMp3);
   ScriptedDialogs dialogs;
   ScriptedPlayback playback;
-  MainWindowCore core({dialogs, dialogs, playback}, dir.file("autosave.m3u"));
+  MainWindowCore core({dialogs, dialogs, playback, dialogs}, dir.file("autosave.m3u"));
   core.FormCreate();
   FolderBrowser& browser = core.browser();
   browser.lstFoldersChange(dir.file("music"));

@@ -290,6 +290,66 @@ TEST(ID3v2Writer, Version24TagBecomesAValidVersion23Tag) {
       std::string::npos);
 }
 
+// The reader keeps the first 250 bytes of a frame: a longer text left as it was is kept whole,
+// frame and all, while a changed one is written from its new text.
+TEST(ID3v2Writer, ALongTextLeftAsItWasKeepsItsEnd) {
+  struct Case {
+    const char* name;
+    std::string oldTag;
+    void (*change)(TID3v2&);
+    std::string keptFrame;     // found in the new tag, byte for byte; empty: none
+    std::string droppedFrame;  // no longer there
+  };
+  const std::string comment = Id3v2Frame23("COMM", "\0eng\0"s + std::string(600, 'L'));
+  const std::string utf16Artist =
+      Id3v2Frame23("TPE1", "\x01\xFF\xFE"s + Utf16Le(std::string(200, 'a')));
+  const std::string artist24 = Id3v2Frame24("TPE1", "\x03"s + std::string(300, 'b'));
+  std::string accents;
+  for (int i = 0; i < 200; ++i) accents += "\xC3\xA9";
+  const std::string artistE24 = Id3v2Frame24("TPE1", "\x03"s + accents);
+  const std::string artist24As23 = Id3v2Frame23("TPE1", "\0"s + std::string(300, 'b'));
+  const std::vector<Case> cases = {
+      {"a long comment, another text changed", Id3v2Tag(3, Text23("TIT2", "Old") + comment),
+       [](TID3v2& t) { t.SetTitle("New"); }, comment, ""},
+      {"a long UTF-16 artist", Id3v2Tag(3, utf16Artist + Text23("TIT2", "Old")),
+       [](TID3v2& t) { t.SetComment("c"); }, utf16Artist, ""},
+      {"a long comment changed", Id3v2Tag(3, Text23("TIT2", "Old") + comment),
+       [](TID3v2& t) { t.SetComment("short"); }, "", comment},
+      {"a long artist of a 2.4 tag", Id3v2Tag(4, artist24 + Id3v2Frame24("TIT2", "\x03Old"s)),
+       [](TID3v2& t) { t.SetTitle("New"); }, artist24As23, artist24},
+      // Latin-1 in version 2.3 takes half the bytes of UTF-8: the frame would read otherwise.
+      {"a long UTF-8 artist of a 2.4 tag",
+       Id3v2Tag(4, artistE24 + Id3v2Frame24("TIT2", "\x03Old"s)),
+       [](TID3v2& t) { t.SetTitle("New"); }, "", artistE24},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    const auto path = dir.write("a.mp3", c.oldTag + kAudio);
+    TID3v2 before;
+    ASSERT_TRUE(before.LoadTag(path));
+    const std::string stored = StoreChanged(path, c.change);
+    TID3v2 after;
+    ASSERT_TRUE(after.LoadTag(path));
+    const std::string tag = stored.substr(0, static_cast<std::size_t>(after.tagSize()));
+    EXPECT_TRUE(c.keptFrame.empty() || tag.find(c.keptFrame) != std::string::npos);
+    EXPECT_TRUE(c.droppedFrame.empty() || tag.find(c.droppedFrame) == std::string::npos);
+    EXPECT_EQ(stored.substr(tag.size()), kAudio);
+    // Never twice the same frame, and each text reads as the change left it.
+    for (const char* id : {"TIT2", "TPE1", "COMM"}) {
+      std::size_t count = 0;
+      for (std::size_t at = tag.find(id); at != std::string::npos; at = tag.find(id, at + 4))
+        ++count;
+      EXPECT_LE(count, 1u) << id;
+    }
+    TID3v2 expected = before;
+    c.change(expected);
+    EXPECT_EQ(after.title(), expected.title());
+    EXPECT_EQ(after.artist(), expected.artist());
+    EXPECT_EQ(after.comment(), expected.comment());
+  }
+}
+
 TEST(ID3v2Writer, PermissionsOfTheOriginalAreKept) {
   TempDir dir;
   const auto path = dir.write("a.mp3", kAudio);
@@ -303,23 +363,39 @@ TEST(ID3v2Writer, PermissionsOfTheOriginalAreKept) {
 struct FailureCase {
   const char* name;
   void (*inject)(FaultyFileSystem&);
+  TagWriteResult result;
   bool removeFile = false;
 };
 
+// Each failure leaves the file and its folder as they were, and says what failed.
 TEST(ID3v2Writer, AnyFailureLeavesTheFileAsItWas) {
   const std::vector<FailureCase> cases = {
-      {"missing file", [](FaultyFileSystem&) {}, true},
-      {"cannot open", [](FaultyFileSystem& fs) { fs.failOpenRead = true; }},
-      {"cannot read", [](FaultyFileSystem& fs) { fs.failRead = true; }},
-      {"cannot create", [](FaultyFileSystem& fs) { fs.failCreate = true; }},
+      {"missing file", [](FaultyFileSystem&) {}, TagWriteResult::FileMissing, true},
+      {"cannot open", [](FaultyFileSystem& fs) { fs.failOpenRead = true; },
+       TagWriteResult::FileUnreadable},
+      {"cannot read", [](FaultyFileSystem& fs) { fs.failRead = true; },
+       TagWriteResult::FileUnreadable},
+      {"cannot create", [](FaultyFileSystem& fs) { fs.failCreate = true; },
+       TagWriteResult::FolderNotWritable},
       {"write fails midway",
        [](FaultyFileSystem& fs) {
          fs.failWriteAfterBytes = true;
          fs.writeLimit = 400;  // the new tag goes through, the audio does not
-       }},
-      {"flush fails", [](FaultyFileSystem& fs) { fs.failFlush = true; }},
-      {"close fails", [](FaultyFileSystem& fs) { fs.failClose = true; }},
-      {"rename fails", [](FaultyFileSystem& fs) { fs.failRename = true; }},
+       },
+       TagWriteResult::NotWritten},
+      {"disk full",
+       [](FaultyFileSystem& fs) {
+         fs.failWriteAfterBytes = true;
+         fs.writeLimit = 400;
+         fs.freeSpaceOverride = 400;
+       },
+       TagWriteResult::DiskFull},
+      {"flush fails", [](FaultyFileSystem& fs) { fs.failFlush = true; },
+       TagWriteResult::NotWritten},
+      {"close fails", [](FaultyFileSystem& fs) { fs.failClose = true; },
+       TagWriteResult::NotWritten},
+      {"rename fails", [](FaultyFileSystem& fs) { fs.failRename = true; },
+       TagWriteResult::NotReplaced},
   };
   const std::string original =
       Id3v2Tag(3, Text23("TIT2", "Old") + Id3v2Frame23("APIC", std::string(300, 'p')), 0, 40) +
@@ -334,6 +410,7 @@ TEST(ID3v2Writer, AnyFailureLeavesTheFileAsItWas) {
     tag.SetTitle("New");
     if (c.removeFile) std::filesystem::remove(path);
     c.inject(fs);
+    EXPECT_EQ(tag.WriteTag(path), c.result) << c.name;
     EXPECT_FALSE(tag.StoreTag(path)) << c.name;
     EXPECT_EQ(ReadFileBytes(path), c.removeFile ? "" : original) << c.name;
     EXPECT_EQ(ReadFileBytes(other), kOtherBytes) << c.name;

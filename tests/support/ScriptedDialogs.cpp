@@ -85,6 +85,8 @@ std::string_view DialogKindName(DialogKind kind) {
       return "folder dialog";
     case DialogKind::EnterText:
       return "text entry";
+    case DialogKind::TagEditor:
+      return "tag editor";
   }
   return "dialog";
 }
@@ -227,4 +229,25 @@ bool ScriptedDialogs::showCopyProgress(const std::function<void(CopyProgressView
   ScriptedCopyView view(shown, std::exchange(cancelCopyAfter_, std::nullopt));
   copy(view);
   return shown.cancelled;
+}
+
+ScriptedDialogs& ScriptedDialogs::willUpdateTag(std::function<void(TagTexts&)> edit) {
+  script_.push_back({Slot::TagEditor, DialogAnswer::No, std::nullopt, std::move(edit)});
+  return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::willCancelTag() {
+  script_.push_back({Slot::TagEditor, DialogAnswer::No, std::nullopt, nullptr});
+  return *this;
+}
+
+std::optional<TagTexts> ScriptedDialogs::showTagEditor(const TagEditorView& view) {
+  const auto answer = take({DialogKind::TagEditor, view.edtFile, {}, {}}, Slot::TagEditor);
+  ShownTagEditor& shown = tagEditors_.emplace_back();
+  shown.view = view;
+  if (!answer || !answer->editTag) return std::nullopt;
+  shown.typed = view.texts;
+  answer->editTag(shown.typed);
+  shown.updated = true;
+  return shown.typed;
 }

@@ -10,8 +10,19 @@
 
 #include "browser/PlaylistItems.h"
 #include "dialogs/UserDialogs.h"
+#include "tageditor/TagEditorDialog.h"
 
-enum class DialogKind { YesNo, YesNoCancel, Inform, Error, OpenFile, SaveFile, Folder, EnterText };
+enum class DialogKind {
+  YesNo,
+  YesNoCancel,
+  Inform,
+  Error,
+  OpenFile,
+  SaveFile,
+  Folder,
+  EnterText,
+  TagEditor,
+};
 
 std::string_view DialogKindName(DialogKind kind);
 
@@ -48,10 +59,17 @@ struct ShownPlaylistItems {
   std::string totals;
 };
 
+// The tag editor as the core showed it, and how the person left it.
+struct ShownTagEditor {
+  TagEditorView view;
+  bool updated = false;  // Update pressed, with `typed` in the fields
+  TagTexts typed;
+};
+
 // UserDialogs for tests: answers from a script written before the call, and
 // records every dialog shown. A question the script does not expect, a question
 // after the script ran dry, and answers left unused at the end fail the test.
-class ScriptedDialogs : public UserDialogs, public PlaylistItemsDialog {
+class ScriptedDialogs : public UserDialogs, public PlaylistItemsDialog, public TagEditorDialog {
  public:
   ScriptedDialogs() = default;
   ScriptedDialogs(const ScriptedDialogs&) = delete;
@@ -68,6 +86,10 @@ class ScriptedDialogs : public UserDialogs, public PlaylistItemsDialog {
   ScriptedDialogs& willStopAddingAt(int added);
   // The person presses Cancel in the next copy progress view once `files` files are processed.
   ScriptedDialogs& willCancelCopyAfter(int files);
+  // The person changes the texts the next tag editor shows with `edit` and presses Update.
+  ScriptedDialogs& willUpdateTag(std::function<void(TagTexts&)> edit);
+  // The person closes the next tag editor with Cancel (or its close box).
+  ScriptedDialogs& willCancelTag();
   // Runs action once, at the next processEvents: a gesture of the person while the core works.
   ScriptedDialogs& duringNextEvents(std::function<void()> action);
 
@@ -75,6 +97,7 @@ class ScriptedDialogs : public UserDialogs, public PlaylistItemsDialog {
   const std::deque<ShownAddItemsView>& addItemsViews() const { return addItemsViews_; }
   const std::vector<ShownPlaylistItems>& playlistItems() const { return playlistItems_; }
   const std::deque<ShownCopyProgress>& copyProgress() const { return copyProgress_; }
+  const std::vector<ShownTagEditor>& tagEditors() const { return tagEditors_; }
   // The texts of the dialogs of one kind, in order.
   std::vector<std::string> texts(DialogKind kind) const;
   std::size_t unusedAnswers() const { return script_.size(); }
@@ -93,13 +116,15 @@ class ScriptedDialogs : public UserDialogs, public PlaylistItemsDialog {
   std::unique_ptr<AddItemsView> showAddItems(const std::string& caption) override;
   void showPlaylistItems(TrackGrid& grid, const std::string& totals) override;
   bool showCopyProgress(const std::function<void(CopyProgressView&)>& copy) override;
+  std::optional<TagTexts> showTagEditor(const TagEditorView& view) override;
 
  private:
-  enum class Slot { Confirmation, File, Folder, Text };
+  enum class Slot { Confirmation, File, Folder, Text, TagEditor };
   struct Answer {
     Slot slot = Slot::Confirmation;
     DialogAnswer confirmation = DialogAnswer::No;
     std::optional<std::string> text;
+    std::function<void(TagTexts&)> editTag = nullptr;  // null: the tag editor is cancelled
   };
 
   // Records the dialog and takes the next answer when it fits; nullopt (and a
@@ -115,4 +140,5 @@ class ScriptedDialogs : public UserDialogs, public PlaylistItemsDialog {
   std::vector<ShownPlaylistItems> playlistItems_;
   std::optional<int> cancelCopyAfter_;
   std::deque<ShownCopyProgress> copyProgress_;
+  std::vector<ShownTagEditor> tagEditors_;
 };

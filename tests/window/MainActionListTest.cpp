@@ -23,6 +23,7 @@ TEST(MainActionListTest, EveryStoredShortcutNamesItsKeysAndItsCommand) {
     MainCommand command;
   };
   const std::vector<Row> table = {
+      {"actUpdateTag", 32819, {"Alt+3"}, MainCommand::UpdateTag},
       {"actSelectAll", 16449, {"Ctrl+A"}, MainCommand::SelectAll},
       {"actInvertSelection", 16457, {"Ctrl+I"}, MainCommand::InvertSelection},
       {"actAppendItem", 16397, {"Ctrl+Return", "Ctrl+Keypad Enter"}, MainCommand::AppendItem},
@@ -83,6 +84,14 @@ TEST(MainActionListTest, RemoveSelectedGetsBackItsOwnKey) {
   ASSERT_NE(removeSel, actions.end());
   EXPECT_EQ(removeSel->shortcut, kRemoveSelectedShortcut);
   EXPECT_TRUE(KeyStrokesOfStored(0).empty());  // while the name is edited
+}
+
+// The tag command's caption is the one its menu items show.
+TEST(MainActionListTest, TheTagCommandsCaption) {
+  const std::span<const MainAction> actions = MainActionList();
+  const auto tag = std::ranges::find(actions, MainCommand::UpdateTag, &MainAction::command);
+  ASSERT_NE(tag, actions.end());
+  EXPECT_STREQ(tag->caption, "View Info & Edit ID3 Tag...");
 }
 
 }  // namespace
