@@ -38,6 +38,10 @@ class SilentDialogs : public UserDialogs {
   void processEvents() override {}
   bool showCopyProgress(const std::function<void(CopyProgressView&)>&) override { return false; }
   std::unique_ptr<AddItemsView> showAddItems(const std::string&) override { return nullptr; }
+  bool showScanProgress(const std::string&,
+                        const std::function<void(ScanProgressView&)>&) override {
+    return false;
+  }
 };
 
 // A playlist of a 10 s track and a broken one, and a player on the real service.

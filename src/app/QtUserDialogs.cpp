@@ -6,7 +6,9 @@
 #include <QStringList>
 
 #include "compile/fCopy.h"
+#include "browser/fLibraryFolders.h"
 #include "browser/fPLItems.h"
+#include "browser/fScan.h"
 #include "tracks/fAddFolders.h"
 #include "tracks/fEditPlaylist.h"
 
@@ -108,4 +110,18 @@ std::unique_ptr<AddItemsView> QtUserDialogs::showAddItems(const std::string& cap
 void QtUserDialogs::showPlaylistItems(TrackGrid& grid, const std::string& totals) {
   TfrmPLItems dialog(grid, FromUtf8(totals), parent_);
   dialog.exec();
+}
+
+bool QtUserDialogs::showScanProgress(const std::string& caption,
+                                     const std::function<void(ScanProgressView&)>& scan) {
+  TfrmScan dialog(FromUtf8(caption), scan, parent_);
+  dialog.exec();
+  return dialog.cancelled();
+}
+
+std::optional<std::vector<std::string>> QtUserDialogs::editLibraryFolders(
+    const std::vector<std::string>& folders) {
+  TfrmLibraryFolders dialog(folders, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.folders();
 }

@@ -2,13 +2,16 @@
 
 #include <QString>
 
+#include "browser/LibraryFolders.h"
 #include "browser/PlaylistItems.h"
 #include "dialogs/UserDialogs.h"
 
 class QWidget;
 
 // The core's questions and messages as Qt dialogs, modal over the main window.
-class QtUserDialogs : public UserDialogs, public PlaylistItemsDialog {
+class QtUserDialogs : public UserDialogs,
+                      public PlaylistItemsDialog,
+                      public LibraryFoldersDialog {
  public:
   explicit QtUserDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 
@@ -25,6 +28,10 @@ class QtUserDialogs : public UserDialogs, public PlaylistItemsDialog {
   bool showCopyProgress(const std::function<void(CopyProgressView&)>& copy) override;
   std::unique_ptr<AddItemsView> showAddItems(const std::string& caption) override;
   void showPlaylistItems(TrackGrid& grid, const std::string& totals) override;
+  bool showScanProgress(const std::string& caption,
+                        const std::function<void(ScanProgressView&)>& scan) override;
+  std::optional<std::vector<std::string>> editLibraryFolders(
+      const std::vector<std::string>& folders) override;
 
  private:
   QWidget* parent_;

@@ -1,9 +1,13 @@
 #include "cli/SongloomCli.h"
 
+#include <iostream>
+
 #include "cli/CompileCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/LibraryCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/PlaylistCommand.h"
+#include "platform/Terminal.h"
 
 namespace {
 
@@ -13,7 +17,8 @@ int Usage(std::ostream& err) {
   err << "usage: songloom-cli info FILE...\n"
          "       songloom-cli playlist FILE\n"
          "       songloom-cli compile [--allow-unplayable] PLAYLIST DEST\n"
-         "       songloom-cli list FOLDER\n";
+         "       songloom-cli list FOLDER\n"
+         "       songloom-cli library [--root DIR]... [--search TEXT]\n";
   return kUsageStatus;
 }
 
@@ -29,5 +34,13 @@ int RunSongloomCli(const std::vector<std::string>& args, std::ostream& out, std:
   if (args.size() == 4 && args[0] == "compile" && args[1] == "--allow-unplayable")
     return RunCompileCommand(args[2], args[3], true, out, err, fs);
   if (args.size() == 2 && args[0] == "list") return RunListCommand(args[1], out, err, fs);
+  if (!args.empty() && args[0] == "library") {
+    const auto arguments =
+        ParseLibraryArguments(std::vector<std::string>(args.begin() + 1, args.end()));
+    if (!arguments) return Usage(err);
+    // Progress only for a person watching: never into a file, a pipe or a test's stream.
+    const bool progress = &err == &std::cerr && platform::StandardErrorIsTerminal();
+    return RunLibraryCommand(*arguments, out, err, progress, fs);
+  }
   return Usage(err);
 }

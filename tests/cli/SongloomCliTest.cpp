@@ -13,7 +13,8 @@ namespace {
 
 TEST(SongloomCliTest, WrongUseShowsTheUsageAndExits2) {
   const std::vector<std::vector<std::string>> cases = {
-      {}, {"info"}, {"play", "a.mp3"}, {"INFO", "a.mp3"}, {"compile", "list.m3u"}, {"list"}};
+      {},        {"info"}, {"play", "a.mp3"}, {"INFO", "a.mp3"}, {"compile", "list.m3u"},
+      {"list"},  {"library", "--root"}, {"library", "--search", "a", "--search", "b"}};
   for (const auto& args : cases) {
     std::ostringstream out, err;
     EXPECT_EQ(RunSongloomCli(args, out, err), 2) << args.size();
@@ -22,7 +23,8 @@ TEST(SongloomCliTest, WrongUseShowsTheUsageAndExits2) {
               "usage: songloom-cli info FILE...\n"
               "       songloom-cli playlist FILE\n"
               "       songloom-cli compile [--allow-unplayable] PLAYLIST DEST\n"
-              "       songloom-cli list FOLDER\n");
+              "       songloom-cli list FOLDER\n"
+              "       songloom-cli library [--root DIR]... [--search TEXT]\n");
   }
 }
 
