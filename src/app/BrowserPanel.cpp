@@ -128,8 +128,11 @@ QWidget* BrowserPanel::buildLibraryPage(TrackTables& tables) {
   bar->addWidget(edtSearch);
   btnSearch = SearchButton(QStringLiteral("Search"));
   btnClear = SearchButton(QStringLiteral("Clear"));
+  btnFolders = SearchButton(QStringLiteral("Folders..."));
+  btnFolders->setToolTip(QStringLiteral("The folders the library is built from"));
   bar->addWidget(btnSearch);
   bar->addWidget(btnClear);
+  bar->addWidget(btnFolders);
   bar->addStretch(1);
   column->addWidget(pnlSearch);
 

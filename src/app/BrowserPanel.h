@@ -35,6 +35,7 @@ class BrowserPanel : public QWidget {
   QLineEdit* edtSearch;
   QPushButton* btnSearch;
   QPushButton* btnClear;
+  QPushButton* btnFolders;  // the library folders
   TrackGridView* grdLibrary;
   TrackGridView* grdSearch;
   GradientPanel* pnlBrInfo;

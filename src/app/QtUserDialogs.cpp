@@ -6,8 +6,10 @@
 #include <QStringList>
 
 #include "compile/fCopy.h"
+#include "browser/fLibraryFolders.h"
 #include "browser/fPLItems.h"
 #include "tageditor/fID3Tag.h"
+#include "browser/fScan.h"
 #include "tracks/fAddFolders.h"
 #include "tracks/fEditPlaylist.h"
 
@@ -116,4 +118,18 @@ std::optional<TagTexts> QtUserDialogs::showTagEditor(const TagEditorView& view) 
   dialog.showView(view);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.texts();
+}
+
+bool QtUserDialogs::showScanProgress(const std::string& caption,
+                                     const std::function<void(ScanProgressView&)>& scan) {
+  TfrmScan dialog(FromUtf8(caption), scan, parent_);
+  dialog.exec();
+  return dialog.cancelled();
+}
+
+std::optional<std::vector<std::string>> QtUserDialogs::editLibraryFolders(
+    const std::vector<std::string>& folders) {
+  TfrmLibraryFolders dialog(folders, parent_);
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.folders();
 }

@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "browser/LibraryFolders.h"
 #include "browser/PlaylistItems.h"
 #include "dialogs/UserDialogs.h"
 #include "tageditor/TagEditorDialog.h"
@@ -9,7 +10,10 @@
 class QWidget;
 
 // The core's questions and messages as Qt dialogs, modal over the main window.
-class QtUserDialogs : public UserDialogs, public PlaylistItemsDialog, public TagEditorDialog {
+class QtUserDialogs : public UserDialogs,
+                      public PlaylistItemsDialog,
+                      public TagEditorDialog,
+                      public LibraryFoldersDialog {
  public:
   explicit QtUserDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 
@@ -27,6 +31,10 @@ class QtUserDialogs : public UserDialogs, public PlaylistItemsDialog, public Tag
   std::unique_ptr<AddItemsView> showAddItems(const std::string& caption) override;
   void showPlaylistItems(TrackGrid& grid, const std::string& totals) override;
   std::optional<TagTexts> showTagEditor(const TagEditorView& view) override;
+  bool showScanProgress(const std::string& caption,
+                        const std::function<void(ScanProgressView&)>& scan) override;
+  std::optional<std::vector<std::string>> editLibraryFolders(
+      const std::vector<std::string>& folders) override;
 
  private:
   QWidget* parent_;

@@ -5,6 +5,8 @@
 #include <QEvent>
 #include <QTreeView>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QScreen>
 #include <QSlider>
 #include <QRadioButton>
@@ -32,14 +34,17 @@ QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 
 }  // namespace
 
-TfrmSongloomMain::TfrmSongloomMain(const std::string& autosavePath, WindowStandIns standIns)
+TfrmSongloomMain::TfrmSongloomMain(const std::string& autosavePath, WindowStandIns standIns,
+                                   const std::string& libraryFoldersFile)
     : qtDialogs_(this),
       core_(std::make_unique<MainWindowCore>(
           ShellServices{standIns.dialogs ? *standIns.dialogs : qtDialogs_,
                         standIns.playlistItems ? *standIns.playlistItems : qtDialogs_,
                         standIns.playback ? *standIns.playback : qtPlayback_,
-                        standIns.tagEditor ? *standIns.tagEditor : qtDialogs_},
-          autosavePath)) {
+                        standIns.tagEditor ? *standIns.tagEditor : qtDialogs_,
+                        standIns.libraryFolders ? standIns.libraryFolders : &qtDialogs_},
+          autosavePath, platform::localFileSystem(),
+          standIns.mounts ? *standIns.mounts : platform::localMountTable())) {
   setObjectName(QStringLiteral("frmSongloomMain"));
   setWindowTitle(QStringLiteral("Songloom"));
   setFont(SansSerifFont(8));
@@ -50,6 +55,8 @@ TfrmSongloomMain::TfrmSongloomMain(const std::string& autosavePath, WindowStandI
   createActions();
   connectPanels();
   connectFolderBrowser();
+  connectLibrary();
+  core_->library().useFoldersFile(libraryFoldersFile);
   connectPlayer();
   refreshLabels();
 }
@@ -302,6 +309,31 @@ void TfrmSongloomMain::showBrowserPage() {
   browser_->rbtLibrary->setChecked(core_->libraryViewShown());
 }
 
+void TfrmSongloomMain::connectLibrary() {
+  LibraryView& library = core_->library();
+  QLineEdit* search = browser_->edtSearch;
+  connect(search, &QLineEdit::textEdited, this,
+          [&library](const QString& text) { library.setEdtSearch(text.toStdString()); });
+  // Enter (either key) starts the search; the line edit inserts nothing and does not beep.
+  connect(search, &QLineEdit::returnPressed, this,
+          [this, &library] { run([&] { library.edtSearchEnter(); }); });
+  connect(browser_->btnSearch, &QPushButton::clicked, this,
+          [this, &library] { run([&] { library.btnSearchClick(); }); });
+  connect(browser_->btnClear, &QPushButton::clicked, this,
+          [this, &library] { run([&] { library.btnClearClick(); }); });
+  connect(browser_->btnFolders, &QPushButton::clicked, this,
+          [this] { run([this] { core_->btnLibraryFoldersClick(); }); });
+}
+
+void TfrmSongloomMain::showLibraryGrids() {
+  // grdSearch covers grdLibrary while it holds a search result.
+  const bool searchShown = core_->searchShown();
+  browser_->grdSearch->setVisible(searchShown);
+  browser_->grdLibrary->setVisible(!searchShown);
+  const QString text = FromUtf8(core_->library().edtSearch());
+  if (browser_->edtSearch->text() != text) browser_->edtSearch->setText(text);
+}
+
 void TfrmSongloomMain::endTrackNameEditing() {
   PlaylistEditor& ed = core_->editor();
   if (!ed.editingTrackName()) return;
@@ -337,6 +369,7 @@ void TfrmSongloomMain::refreshLabels() {
   action("actRepeat")->setChecked(player.repeat());
   action("actShuffle")->setChecked(player.shuffle());
   showBrowserPage();
+  showLibraryGrids();
   syncListingTimer();
 }
 

@@ -24,13 +24,17 @@ struct WindowStandIns {
   PlaylistItemsDialog* playlistItems = nullptr;
   PlaybackService* playback = nullptr;
   TagEditorDialog* tagEditor = nullptr;
+  LibraryFoldersDialog* libraryFolders = nullptr;
+  platform::MountTable* mounts = nullptr;
 };
 
 class TfrmSongloomMain : public QWidget {
   Q_OBJECT
  public:
-  // autosavePath: where the playlist is kept between runs.
-  explicit TfrmSongloomMain(const std::string& autosavePath, WindowStandIns standIns = {});
+  // autosavePath: where the playlist is kept between runs; libraryFoldersFile: where the library
+  // folders are ("": not kept).
+  explicit TfrmSongloomMain(const std::string& autosavePath, WindowStandIns standIns = {},
+                            const std::string& libraryFoldersFile = {});
   ~TfrmSongloomMain() override;
 
   MainWindowCore& core() { return *core_; }
@@ -75,6 +79,9 @@ class TfrmSongloomMain : public QWidget {
   void gridEscape();
   void dropOnPlaylist(int row);
   void connectFolderBrowser();
+  // The search bar of the library view and its two grids.
+  void connectLibrary();
+  void showLibraryGrids();
   // The player bar's buttons and sliders, its 500 ms timer and the playback service's events.
   void connectPlayer();
   void browserRowPressed(bool ctrl);

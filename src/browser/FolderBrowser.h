@@ -72,8 +72,8 @@ class FolderBrowser {
   void mniFilter1Click();
 
   // --- totals line --------------------------------------------------------------------------
-  // lblInfo for the shown browser grid: the MP3s of a selection of several rows, else the
-  // grid's running totals.
+  // lblInfo for the shown browser grid: the MP3s of a selection of several rows (as their rows
+  // were filled), else the grid's running totals.
   void ShowBrowserTotals();
   const std::string& lblInfo() const { return lblInfo_; }
   void setLblInfo(std::string text) { lblInfo_ = std::move(text); }

@@ -27,6 +27,33 @@ class ConsoleAddItemsView : public AddItemsView {
   bool stopRequested() override { return false; }
 };
 
+// The scan's labels as one line on a terminal, rewritten each time the scan shows them; nobody
+// presses Cancel.
+class ConsoleScanView : public ScanProgressView {
+ public:
+  ConsoleScanView(std::ostream& out, bool show) : out_(out), show_(show) {}
+  ~ConsoleScanView() override {
+    if (show_ && shown_) out_ << "\n";
+  }
+  ConsoleScanView(const ConsoleScanView&) = delete;
+  ConsoleScanView& operator=(const ConsoleScanView&) = delete;
+
+  void setLabel(ScanLabel label, const std::string& text) override {
+    if (label == ScanLabel::Drive) drive_ = text;
+    if (label != ScanLabel::Found || !show_) return;
+    // Erases the rest of the line: a shorter text leaves nothing of the one before.
+    out_ << "\r\x1b[K" << "Files found: " << text << "  " << drive_ << std::flush;
+    shown_ = true;
+  }
+  bool cancelRequested() const override { return false; }
+
+ private:
+  std::ostream& out_;
+  bool show_;
+  bool shown_ = false;
+  std::string drive_;
+};
+
 }  // namespace
 
 ConsoleDialogs::ConsoleDialogs(std::string destination, std::ostream& messages)
@@ -67,6 +94,13 @@ bool ConsoleDialogs::showCopyProgress(const std::function<void(CopyProgressView&
 
 std::unique_ptr<AddItemsView> ConsoleDialogs::showAddItems(const std::string&) {
   return std::make_unique<ConsoleAddItemsView>();
+}
+
+bool ConsoleDialogs::showScanProgress(const std::string&,
+                                      const std::function<void(ScanProgressView&)>& scan) {
+  ConsoleScanView view(messages_, showScanProgress_);
+  scan(view);
+  return false;
 }
 
 void ConsoleDialogs::print(const std::string& text) {

@@ -27,10 +27,16 @@ class ConsoleDialogs : public UserDialogs {
   void processEvents() override {}
   bool showCopyProgress(const std::function<void(CopyProgressView&)>& copy) override;
   std::unique_ptr<AddItemsView> showAddItems(const std::string& caption) override;
+  // The scan's progress goes to the message stream as one line rewritten in place, when
+  // showScanProgress(true) asked for it (a person watches a terminal); else nothing is shown.
+  bool showScanProgress(const std::string& caption,
+                        const std::function<void(ScanProgressView&)>& scan) override;
+  void showScanProgress(bool show) { showScanProgress_ = show; }
 
  private:
   void print(const std::string& text);
 
   std::string destination_;
   std::ostream& messages_;
+  bool showScanProgress_ = false;
 };

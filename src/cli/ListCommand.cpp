@@ -47,13 +47,17 @@ int RunListCommand(const std::string& folder, std::ostream& out, std::ostream& e
   while (browser.timerEnabled()) browser.tmrTimer();
   if (refused) return 1;
 
-  const TrackGrid& grid = tables.grdBrowser();
+  WriteBrowserRows(tables, tables.grdBrowser(), browser.lblInfo(), out);
+  return 0;
+}
+
+void WriteBrowserRows(const TrackTables& tables, const TrackGrid& grid, const std::string& totals,
+                      std::ostream& out) {
   out << ListHeaderLine() << "\n";
   for (int row = 1; !grid.isEmpty() && row < grid.rowCount(); ++row) {
     out << ColumnsLine([&](std::string_view name) {
       return InfoFieldText(grid.cellView(row, tables.ColumnByName(grid, name)));
     }) << "\n";
   }
-  out << browser.lblInfo() << "\n";
-  return 0;
+  out << totals << "\n";
 }

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/FileSystem.h"
+#include "tracks/TrackTable.h"
 
 // `songloom-cli list FOLDER`: the rows the folder browser shows for FOLDER with both filters
 // on, in the browser's order (subfolders, then MP3 and playlist files, each by name): a header
@@ -15,3 +16,8 @@ int RunListCommand(const std::string& folder, std::ostream& out, std::ostream& e
 
 // The eleven browser column names, tab-separated, without a line break.
 std::string ListHeaderLine();
+
+// A browser-side grid as the list command prints it: the header line, one line per row (none
+// for an empty grid), then the totals line.
+void WriteBrowserRows(const TrackTables& tables, const TrackGrid& grid, const std::string& totals,
+                      std::ostream& out);

@@ -1,10 +1,14 @@
 #include "cli/SongloomCli.h"
 
+#include <iostream>
+
 #include "cli/CompileCommand.h"
 #include "cli/InfoCommand.h"
+#include "cli/LibraryCommand.h"
 #include "cli/ListCommand.h"
 #include "cli/PlaylistCommand.h"
 #include "cli/TagCommand.h"
+#include "platform/Terminal.h"
 
 namespace {
 
@@ -16,7 +20,8 @@ int Usage(std::ostream& err) {
          "       songloom-cli compile [--allow-unplayable] PLAYLIST DEST\n"
          "       songloom-cli list FOLDER\n"
          "       songloom-cli tag FILE... [--title T] [--artist A] [--album A] [--year Y]\n"
-         "                        [--genre G] [--comment C]\n";
+         "                        [--genre G] [--comment C]\n"
+         "       songloom-cli library [--root DIR]... [--search TEXT]\n";
   return kUsageStatus;
 }
 
@@ -35,6 +40,14 @@ int RunSongloomCli(const std::vector<std::string>& args, std::ostream& out, std:
   if (!args.empty() && args[0] == "tag") {
     const auto tag = ParseTagArguments(std::vector<std::string>(args.begin() + 1, args.end()));
     if (tag) return RunTagCommand(*tag, out, err, fs);
+  }
+  if (!args.empty() && args[0] == "library") {
+    const auto arguments =
+        ParseLibraryArguments(std::vector<std::string>(args.begin() + 1, args.end()));
+    if (!arguments) return Usage(err);
+    // Progress only for a person watching: never into a file, a pipe or a test's stream.
+    const bool progress = &err == &std::cerr && platform::StandardErrorIsTerminal();
+    return RunLibraryCommand(*arguments, out, err, progress, fs);
   }
   return Usage(err);
 }

@@ -7,6 +7,7 @@
 
 #include "dialogs/AddItemsView.h"
 #include "dialogs/CopyProgressView.h"
+#include "dialogs/ScanProgressView.h"
 
 // The answer to a confirmation box.
 enum class DialogAnswer { Yes, No, Cancel };
@@ -51,4 +52,11 @@ class UserDialogs {
 
   // Shows the add-items progress dialog with its caption ("Adding Items...").
   virtual std::unique_ptr<AddItemsView> showAddItems(const std::string& caption) = 0;
+
+  // The modal scan dialog with its caption ("Scanning..."): runs scan once, with the view, once
+  // the dialog is on screen, and returns after scan has returned: true when the person
+  // cancelled. Esc and the close box cancel as the Cancel button does; the dialog closes only
+  // when scan has returned, so no other command runs in the middle of a scan.
+  virtual bool showScanProgress(const std::string& caption,
+                                const std::function<void(ScanProgressView&)>& scan) = 0;
 };

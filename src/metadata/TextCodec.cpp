@@ -2,7 +2,9 @@
 
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kReplacement = kReplacementCharacter;
+
+}  // namespace
 
 void AppendUtf8(std::string& out, char32_t cp) {
   if (cp < 0x80) {
@@ -21,14 +23,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
     out += static_cast<char>(0x80 | (cp & 0x3F));
   }
 }
-
-// One step of UTF-8 decoding at pos.
-struct Utf8Step {
-  char32_t cp = kReplacement;
-  std::size_t length = 1;
-  bool valid = false;
-  bool cutOff = false;  // a valid start that the end of the input interrupts
-};
 
 Utf8Step DecodeUtf8At(std::string_view s, std::size_t pos) {
   const auto lead = static_cast<unsigned char>(s[pos]);
@@ -58,8 +52,6 @@ Utf8Step DecodeUtf8At(std::string_view s, std::size_t pos) {
   }
   return {cp, need + 1, true, false};
 }
-
-}  // namespace
 
 std::string Latin1ToUtf8(std::string_view bytes) {
   std::string out;

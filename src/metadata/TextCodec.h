@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -31,6 +32,21 @@ bool Utf8ToLatin1(std::string_view utf8, std::string& latin1);
 
 // UTF-16 little-endian bytes, without a byte-order mark.
 std::string Utf8ToUtf16Le(std::string_view utf8);
+
+inline constexpr char32_t kReplacementCharacter = 0xFFFD;
+
+// Appends the UTF-8 bytes of one code point.
+void AppendUtf8(std::string& out, char32_t cp);
+
+// One step of UTF-8 decoding.
+struct Utf8Step {
+  char32_t cp = kReplacementCharacter;
+  std::size_t length = 1;  // the bytes taken: of the character, or of what could not be one
+  bool valid = false;
+  bool cutOff = false;  // a valid start that the end of the input interrupts
+};
+// The character that starts at pos (< s.size()).
+Utf8Step DecodeUtf8At(std::string_view s, std::size_t pos);
 
 // Removes every leading and trailing character of value 0x20 or below.
 std::string TrimText(std::string_view text);

@@ -99,6 +99,16 @@ ReplaceResult TryReplaceFileAtomically(FileSystem& fs, const std::string& path,
   return ok ? ReplaceResult::NotRenamed : ReplaceResult::NotWritten;
 }
 
+bool CreateFolderPath(FileSystem& fs, const std::string& folder) {
+  for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
+       slash = folder.find('/', slash + 1)) {
+    const std::string part = folder.substr(0, slash);
+    if (!fs.directoryExists(part)) fs.createDirectory(part);
+  }
+  if (!fs.directoryExists(folder)) fs.createDirectory(folder);
+  return fs.directoryExists(folder);
+}
+
 bool readWholeFile(FileSystem& fs, const std::string& path, std::string& content) {
   content.clear();
   auto file = fs.openRead(path);

@@ -119,6 +119,9 @@ ReplaceResult TryReplaceFileAtomically(FileSystem& fs, const std::string& path,
                                        const std::string& tempSuffix,
                                        const std::function<bool(WriteFile&)>& write);
 
+// Creates a folder and any folders above it that are missing; true when it exists afterwards.
+bool CreateFolderPath(FileSystem& fs, const std::string& folder);
+
 // Reads a whole file; false when it cannot be opened or read.
 bool readWholeFile(FileSystem& fs, const std::string& path, std::string& content);
 

@@ -60,10 +60,11 @@ platform::DirEntry LookUpFolder(platform::FileSystem& fs, const std::string& fol
 // stack.
 class TFileSearch::Walk {
  public:
-  Walk(TFileSearch& search, std::string mask) : search_(search), mask_(std::move(mask)) {}
+  Walk(TFileSearch& search, std::string mask, std::set<std::string>& seen)
+      : search_(search), mask_(std::move(mask)), seen_(seen) {}
 
   void run(const std::string& startFolder, const platform::DirEntry& record) {
-    markSeen(startFolder);
+    if (!markSeen(startFolder)) return;  // only where an earlier search was remembered
     enter(startFolder, record);
     while (!frames_.empty()) {
       Frame& top = frames_.back();
@@ -75,6 +76,7 @@ class TFileSearch::Walk {
       const std::string subfolder = top.folder + entry.name + "/";
       search_.pump();
       if (search_.Stop) continue;
+      if (search_.CanEnterFolder && !search_.CanEnterFolder(subfolder)) continue;
       if (markSeen(subfolder)) enter(subfolder, entry);  // may add a frame: `top` is stale
     }
   }
@@ -113,17 +115,20 @@ class TFileSearch::Walk {
     if (!frame.subfolders.empty()) frames_.push_back(std::move(frame));
   }
 
-  // False when the folder was entered before in this walk (a bind mount seen twice).
+  // False when the folder was entered before (a bind mount seen twice).
   bool markSeen(const std::string& folder) {
     const auto identity = search_.fs_.folderIdentity(folder);
-    if (!identity) return true;
-    return seen_.insert({identity->device, identity->inode}).second;
+    // Device and inode when known; otherwise the path, which no identity key looks like.
+    const std::string key =
+        identity ? std::to_string(identity->device) + ":" + std::to_string(identity->inode)
+                 : folder;
+    return seen_.insert(key).second;
   }
 
   TFileSearch& search_;
   const std::string mask_;
   std::vector<Frame> frames_;
-  std::set<std::pair<std::uint64_t, std::uint64_t>> seen_;
+  std::set<std::string>& seen_;
 };
 
 TFileSearch::TFileSearch(UserDialogs& dialogs, platform::FileSystem& fs)
@@ -158,7 +163,9 @@ void TFileSearch::Execute() {
 void TFileSearch::runSpec(const std::string& spec) {
   const std::string folder = FolderPart(spec);
   const std::string mask = spec.substr(folder.size());
-  Walk(*this, mask).run(folder, LookUpFolder(fs_, folder));
+  std::set<std::string> walkOnly;
+  std::set<std::string>& seen = RememberFolders ? remembered_[mask] : walkOnly;
+  Walk(*this, mask, seen).run(folder, LookUpFolder(fs_, folder));
 }
 
 void TFileSearch::pump() {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <functional>
+#include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,6 +62,17 @@ class TFileSearch {
   TChangeFolderEvent OnChangeFolder;
   TSearchFinishEvent OnFinish;
 
+  // Asked before the walk enters a subfolder (its path, ending in "/"); false keeps the walk out
+  // of it, such as a mount point of a filesystem that is not to be searched. Unset: the walk
+  // enters every subfolder.
+  std::function<bool(const std::string& folder)> CanEnterFolder;
+  // When true, a folder that one Execute entered is not entered again by the following ones
+  // (for the same mask), start folders included, until ForgetFolders: a scan of several places
+  // enters no folder twice, however the places overlap (bind mounts). Folders the file system
+  // cannot identify are told apart by their path.
+  bool RememberFolders = false;
+  void ForgetFolders() { remembered_.clear(); }
+
   // Text beyond 255 characters is cut off.
   void SetSearchFile(const std::string& searchFile);
   const std::string& SearchFile() const { return searchFile_; }
@@ -84,6 +97,8 @@ class TFileSearch {
 
   platform::FileSystem& fs_;
   std::function<void()> pumpEvents_;
+  // The folders entered so far, by mask, while RememberFolders is on.
+  std::map<std::string, std::set<std::string>> remembered_;
   std::string searchFile_;
   std::vector<std::string> filesFound_;
   bool walking_ = false;

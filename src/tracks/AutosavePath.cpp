@@ -15,17 +15,6 @@ bool FolderTakesNewFiles(const std::string& folder, platform::FileSystem& fs) {
   return closed;
 }
 
-// Creates the folder and any missing parents; true when it exists afterwards.
-bool MakeFolders(const std::string& folder, platform::FileSystem& fs) {
-  for (std::size_t slash = folder.find('/', 1); slash != std::string::npos;
-       slash = folder.find('/', slash + 1)) {
-    const std::string part = folder.substr(0, slash);
-    if (!fs.directoryExists(part)) fs.createDirectory(part);
-  }
-  if (!fs.directoryExists(folder)) fs.createDirectory(folder);
-  return fs.directoryExists(folder);
-}
-
 }  // namespace
 
 std::string ChooseAutosavePath(const std::string& executablePath, const std::string& userDataFolder,
@@ -35,7 +24,7 @@ std::string ChooseAutosavePath(const std::string& executablePath, const std::str
     return besideExecutable;
   std::string folder = userDataFolder;
   while (folder.size() > 1 && folder.back() == '/') folder.pop_back();
-  MakeFolders(folder, fs);
+  platform::CreateFolderPath(fs, folder);
   const std::string separator = folder.back() == '/' ? "" : "/";
   return folder + separator + FileNamePart(besideExecutable);
 }

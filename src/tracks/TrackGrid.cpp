@@ -304,9 +304,28 @@ void TrackGrid::blankRow(int row) {
   const bool coloured =
       r.textColour != kNoColour || r.background != kNoColour || !r.cellBackgrounds.empty();
   r.cells.clear();
+  r.totals = RowTotals();
   r.textColour = kNoColour;
   r.background = kNoColour;
   r.cellBackgrounds.clear();
   notify([row](TrackGridObserver& o) { o.rowChanged(row); });
   if (coloured) notify([row](TrackGridObserver& o) { o.rowColourChanged(row); });
+}
+
+RowTotals TrackGrid::rowTotals(int row) const {
+  return isDataRow(row) ? rows_[Index(row)].totals : RowTotals();
+}
+
+void TrackGrid::setRowTotals(int row, RowTotals totals) {
+  if (isDataRow(row)) rows_[Index(row)].totals = totals;
+}
+
+void TrackGrid::copyRowFrom(const TrackGrid& source, int sourceRow, int row) {
+  if (!isDataRow(row) || !source.isDataRow(sourceRow)) return;
+  const Row& from = source.rows_[Index(sourceRow)];
+  Row& to = rows_[Index(row)];
+  to.cells = from.cells;
+  to.cells.truncate(columnCount());
+  to.totals = from.totals;
+  notify([row](TrackGridObserver& o) { o.rowChanged(row); });
 }

@@ -18,6 +18,14 @@ enum class CompareKind { Text, Numeric };
 
 class TrackGrid;
 
+// What a row adds to its grid's totals, kept as numbers when the row is filled, so that the
+// totals of a selection and a copy of the row need no new read of its file.
+struct RowTotals {
+  bool counted = false;  // an MP3 row: it counts in the totals
+  std::int64_t size = 0;
+  double duration = 0.0;
+};
+
 // What changed in a grid, in the terms a Qt item model needs. Row numbers are grid rows:
 // 0 is the header row, data rows start at 1 (a table model shows grid row r as its row r - 1).
 // Every "about to" call comes before the change, with the numbering before the change; the
@@ -126,8 +134,14 @@ class TrackGrid {
   // Puts the data rows in a new order at once: order[i] is the row that becomes row i + 1.
   // Ignored unless order holds every data row exactly once. One layout change is reported.
   void permuteRows(const std::vector<int>& order);
-  // Empties every cell and colour of a data row; its selection stays.
+  // Empties every cell, colour and total of a data row; its selection stays.
   void blankRow(int row);
+  // A data row's totals; nothing counted for any other row.
+  RowTotals rowTotals(int row) const;
+  void setRowTotals(int row, RowTotals totals);
+  // Gives data row `row` the cells and totals of a data row of another grid with the same
+  // columns, in one step; its colours and selection stay.
+  void copyRowFrom(const TrackGrid& source, int sourceRow, int row);
 
   // --- selection (whole rows; the header is never selected) ------------------------------
   bool isSelected(int row) const;
@@ -236,6 +250,7 @@ class TrackGrid {
     Colour background = kNoColour;
     bool selected = false;
     std::vector<CellBackground> cellBackgrounds;  // rare: only cells painted on their own
+    RowTotals totals;
   };
   struct Column {
     bool hidden = false;

@@ -171,6 +171,7 @@ bool TrackTables::FillRowFromItem(TrackGrid& grid, int row, const GridItem& item
     FillRowFromInfo(grid, row, info, item.name);
   } else {
     SetCellByName(grid, row, fileName, kColumnTrackName);
+    grid.setRowTotals(row, RowTotals());
   }
   if (!folder) {
     SetCellByName(grid, row, SizeText(size), kColumnSize);
@@ -197,6 +198,7 @@ void TrackTables::FillRowFromInfo(TrackGrid& grid, int row, const recMP3Info& in
   SetCellByName(grid, row, info.album, kColumnAlbum);
   SetCellByName(grid, row, info.year, kColumnYear);
   SetCellByName(grid, row, info.genre, kColumnGenre);
+  grid.setRowTotals(row, RowTotals{true, info.size, info.duration});
   if (isPlaylist(grid) && pnlHelpVisible_) pnlHelpVisible_ = false;
 }
 
@@ -223,4 +225,33 @@ void TrackTables::Renumber() {
   for (int row = 1; row < playlist.rowCount(); ++row) {
     playlist.setCell(row, kPlaylistNumberColumn, Formatted("%lld.", row));
   }
+}
+
+bool TrackTables::CopyRow(const TrackGrid& from, int fromRow, TrackGrid& to, int toRow) {
+  if (fromRow < 1 || fromRow >= from.rowCount() || toRow < 1 || toRow >= to.rowCount())
+    return false;
+  bool sameColumns = from.columnCount() == to.columnCount();
+  for (int col = 0; sameColumns && col < to.columnCount(); ++col)
+    sameColumns = from.header(col) == to.header(col);
+  if (sameColumns) {
+    to.copyRowFrom(from, fromRow, toRow);
+  } else {
+    for (int col = 0; col < to.columnCount(); ++col)
+      to.setCell(toRow, col, from.cellView(fromRow, ColumnByName(from, to.header(col))));
+    to.setRowTotals(toRow, from.rowTotals(fromRow));
+  }
+  recMP3Size& state = MP3Size(to);
+  ++state.LastID;
+  SetCellByName(to, toRow, std::to_string(state.LastID), kColumnID);
+  const RowTotals totals = to.rowTotals(toRow);
+  if (totals.counted) {
+    state.Size += totals.size;
+    state.Duration += totals.duration;
+    ++state.Count;
+  }
+  if (to.tag() == TrackGrid::kEmptyMark) {
+    to.setTag(0);
+    to.setSelectionColour(kSelectionColour);
+  }
+  return true;
 }

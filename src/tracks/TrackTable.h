@@ -114,6 +114,10 @@ class TrackTables {
   // Writes the MP3 columns of a row; hides the help panel for the playlist.
   void FillRowFromInfo(TrackGrid& grid, int row, const recMP3Info& info,
                        const std::string& trackName);
+  // Fills row toRow of a grid from a row of another as FillRowFromItem would from the row's
+  // file, without reading the file again: the cells and totals are copied, the row gets the
+  // next "ID" of its grid and counts in its running totals. False for a row out of range.
+  bool CopyRow(const TrackGrid& from, int fromRow, TrackGrid& to, int toRow);
   // One blank row, empty mark, selection colour = background, per-grid state reset.
   void ClearGrid(TrackGrid& grid);
   // After removals left no data row: one blank row and the empty mark.

@@ -3,14 +3,16 @@
 #include <utility>
 
 MainWindowCore::MainWindowCore(ShellServices shell, std::string autosavePath,
-                               platform::FileSystem& fs)
+                               platform::FileSystem& fs, platform::MountTable& mounts)
     : dialogs_(shell.dialogs),
       playlistItemsDialog_(shell.playlistItems),
+      libraryFoldersDialog_(shell.libraryFolders),
       analyser_(fs),
       tables_(analyser_, fs),
       editor_(tables_, dialogs_, random_),
       document_(tables_, editor_, dialogs_, std::move(autosavePath)),
       browser_(tables_, dialogs_, fs),
+      library_(tables_, browser_, dialogs_, fs, mounts),
       player_(tables_, random_, shell.playback, dialogs_),
       adder_(tables_, editor_, dialogs_),
       compilation_(tables_, editor_, document_, dialogs_),
@@ -19,7 +21,13 @@ MainWindowCore::MainWindowCore(ShellServices shell, std::string autosavePath,
   browser_.hooks.PlayTrack = [this](TrackGrid& grid, const std::string& id) {
     player_.PlayTrack(grid, id);
   };
-  browser_.hooks.ShowFolderTreePage = [this] { setLibraryView(false, searchShown_); };
+  browser_.hooks.ShowFolderTreePage = [this] {
+    setLibraryView(false, searchShown_);
+    // Commands of the browser side act on the grid it shows, never on a hidden one.
+    if (!playlistSideActive()) ActivatePanel(false);
+  };
+  library_.hooks.ShowLibraryPage = [this](bool searchShown) { setLibraryView(true, searchShown); };
+  library_.hooks.ActivateBrowserSide = [this] { ActivatePanel(false); };
 }
 
 void MainWindowCore::FormCreate() {
@@ -63,13 +71,8 @@ void MainWindowCore::setLibraryView(bool library, bool searchShown) {
   tables_.setShownBrowserGrid(PanelGridId(false));
 }
 
-void MainWindowCore::rbtLibraryClick() {
-  setLibraryView(true, false);
-  ActivatePanel(false);
-}
-
-void MainWindowCore::pnlLibraryClick() {
-  if (!libraryView_) rbtLibraryClick();
+void MainWindowCore::btnLibraryFoldersClick() {
+  if (libraryFoldersDialog_) library_.btnFoldersClick(*libraryFoldersDialog_);
 }
 
 void MainWindowCore::Execute(MainCommand command) {

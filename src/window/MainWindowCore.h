@@ -3,10 +3,12 @@
 #include <string>
 
 #include "browser/FolderBrowser.h"
+#include "browser/LibraryView.h"
 #include "browser/PlaylistItems.h"
 #include "compile/CompilationBuilder.h"
 #include "metadata/MPEGaudio.h"
 #include "platform/FileSystem.h"
+#include "platform/MountTable.h"
 #include "player/PlaybackController.h"
 #include "tageditor/TagEditor.h"
 #include "tracks/AddItems.h"
@@ -31,12 +33,14 @@ struct ShellServices {
   PlaylistItemsDialog& playlistItems;
   PlaybackService& playback;
   TagEditorDialog& tagEditor;
+  LibraryFoldersDialog* libraryFolders = nullptr;  // none: the library folders cannot be edited
 };
 
 class MainWindowCore {
  public:
   MainWindowCore(ShellServices shell, std::string autosavePath,
-                 platform::FileSystem& fs = platform::localFileSystem());
+                 platform::FileSystem& fs = platform::localFileSystem(),
+                 platform::MountTable& mounts = platform::localMountTable());
   MainWindowCore(const MainWindowCore&) = delete;
   MainWindowCore& operator=(const MainWindowCore&) = delete;
 
@@ -48,6 +52,8 @@ class MainWindowCore {
   PlaylistAdder& adder() { return adder_; }
   // The Folder Tree view: folder listing, filters, browser totals, opening rows.
   FolderBrowser& browser() { return browser_; }
+  // The Library view: the library scan, the search, the library folders.
+  LibraryView& library() { return library_; }
   // The player bar's state and commands.
   PlaybackController& player() { return player_; }
   Mrng& random() { return random_; }
@@ -72,11 +78,16 @@ class MainWindowCore {
   Colour playlistCaptionColour() const;
   // The browser side's view: folder tree (page 1) or library (page 2) with the search result.
   bool libraryViewShown() const { return libraryView_; }
+  // Whether grdSearch covers grdLibrary in the library view.
+  bool searchShown() const { return searchShown_; }
   void setLibraryView(bool library, bool searchShown);
-  // The radio button "Library" was clicked: the library view, with the browser side active.
-  void rbtLibraryClick();
+  // The radio button "Library" was clicked: the library view (built when empty), with the
+  // browser side active. Nothing while that view is shown.
+  void rbtLibraryClick() { library_.rbtLibraryClick(); }
   // The label "Library" was clicked: as the radio button, unless that view is shown.
-  void pnlLibraryClick();
+  void pnlLibraryClick() { library_.pnlLibraryClick(); }
+  // "Folders..." of the library view: the library folders in their dialog.
+  void btnLibraryFoldersClick();
 
   // --- commands --------------------------------------------------------------------------------
   // Runs what an action of the action list stands for; each command checks its own guard.
@@ -105,12 +116,14 @@ class MainWindowCore {
  private:
   UserDialogs& dialogs_;
   PlaylistItemsDialog& playlistItemsDialog_;
+  LibraryFoldersDialog* libraryFoldersDialog_;
   TMPEGaudio analyser_;
   TrackTables tables_;
   Mrng random_;
   PlaylistEditor editor_;
   PlaylistDocument document_;
   FolderBrowser browser_;
+  LibraryView library_;
   PlaybackController player_;
   PlaylistAdder adder_;
   CompilationBuilder compilation_;

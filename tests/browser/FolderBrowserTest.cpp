@@ -294,6 +294,17 @@ TEST_F(FolderBrowserTest, SelectionTotalsCountTheSelectedMp3Files) {
   }
 }
 
+// A selection of a big library is summed at once: from what the rows kept, not from the files.
+TEST_F(FolderBrowserTest, SelectionTotalsAreSummedFromTheRows) {
+  dir.write("kept/one.mp3", kMp3);
+  dir.write("kept/two.mp3", kMp3);
+  Select(dir.file("kept"));
+  std::filesystem::remove(dir.file("kept/one.mp3"));
+  grid.selectAll();
+  browser.grdBrowserSelectionChanged();
+  EXPECT_EQ(browser.lblInfo(), "Selected: 2 MP3s | 00:00 | 7.96 KB");
+}
+
 TEST_F(FolderBrowserTest, CtrlClickUpdatesTotalsWhetherARowJoinsOrLeaves) {
   Select(ExampleFolder());
   grid.selectRow(RowNamed("A"));

@@ -13,8 +13,16 @@ namespace {
 
 TEST(SongloomCliTest, WrongUseShowsTheUsageAndExits2) {
   const std::vector<std::vector<std::string>> cases = {
-      {}, {"info"}, {"play", "a.mp3"}, {"INFO", "a.mp3"}, {"compile", "list.m3u"}, {"list"},
-      {"tag"}, {"tag", "a.mp3", "--title"}};
+      {},
+      {"info"},
+      {"play", "a.mp3"},
+      {"INFO", "a.mp3"},
+      {"compile", "list.m3u"},
+      {"list"},
+      {"tag"},
+      {"tag", "a.mp3", "--title"},
+      {"library", "--root"},
+      {"library", "--search", "a", "--search", "b"}};
   for (const auto& args : cases) {
     std::ostringstream out, err;
     EXPECT_EQ(RunSongloomCli(args, out, err), 2) << args.size();
@@ -25,7 +33,8 @@ TEST(SongloomCliTest, WrongUseShowsTheUsageAndExits2) {
               "       songloom-cli compile [--allow-unplayable] PLAYLIST DEST\n"
               "       songloom-cli list FOLDER\n"
               "       songloom-cli tag FILE... [--title T] [--artist A] [--album A] [--year Y]\n"
-              "                        [--genre G] [--comment C]\n");
+              "                        [--genre G] [--comment C]\n"
+              "       songloom-cli library [--root DIR]... [--search TEXT]\n");
   }
 }
 

@@ -350,4 +350,41 @@ TEST(FileFindTest, SearchFileIsCutAt255Characters) {
   EXPECT_EQ(search.SearchFile().size(), 510u);
 }
 
+TEST(FileFindTest, CanEnterFolderKeepsTheWalkOutOfAFolder) {
+  TempDir dir;
+  MakeUsualTree(dir);
+  TFileSearch search(std::function<void()>{});
+  EventLog log(search, dir);
+  std::vector<std::string> asked;
+  search.CanEnterFolder = [&](const std::string& folder) {
+    asked.push_back(log.relative(folder));
+    return false;
+  };
+  search.SetSearchFile(dir.path() + "/A/*.mp3");
+  search.Execute();
+  EXPECT_EQ(asked, std::vector<std::string>{"A/B/"});  // the start folder is not asked about
+  EXPECT_EQ(log.events, (std::vector<std::string>{"change A/", "find A/ x.mp3", "finish"}));
+}
+
+TEST(FileFindTest, RememberedFoldersAreNotEnteredByTheNextSearches) {
+  TempDir dir;
+  MakeUsualTree(dir);
+  TFileSearch search(std::function<void()>{});
+  EventLog log(search, dir);
+  search.RememberFolders = true;
+  search.SetSearchFile(dir.path() + "/A/B/*.mp3;*.pls");
+  search.Execute();
+  search.SetSearchFile(dir.path() + "/A/*.mp3;*.pls");
+  search.Execute();  // B was searched for both masks already
+  EXPECT_EQ(log.events,
+            (std::vector<std::string>{"change A/B/", "find A/B/ y.mp3", "change A/B/",
+                                      "find A/B/ z.pls", "finish", "change A/", "find A/ x.mp3",
+                                      "change A/", "finish"}));
+  log.events.clear();
+  search.ForgetFolders();
+  search.SetSearchFile(dir.path() + "/A/B/*.mp3");
+  search.Execute();
+  EXPECT_EQ(log.events, (std::vector<std::string>{"change A/B/", "find A/B/ y.mp3", "finish"}));
+}
+
 }  // namespace

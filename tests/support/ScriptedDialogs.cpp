@@ -65,6 +65,39 @@ class ScriptedCopyView : public CopyProgressView {
   std::optional<int> cancelAfter_;
 };
 
+// Records what the scan shows and sets the cancel mark when the script says so.
+class ScriptedScanView : public ScanProgressView {
+ public:
+  ScriptedScanView(ShownScanProgress& shown, std::optional<int> cancelAt)
+      : shown_(shown), cancelAt_(cancelAt) {
+    if (cancelAt_ && *cancelAt_ <= 0) shown_.cancelled = true;
+  }
+
+  void setLabel(ScanLabel label, const std::string& text) override {
+    switch (label) {
+      case ScanLabel::Drive:
+        shown_.lblDrive = text;
+        if (shown_.drives.empty() || shown_.drives.back() != text) shown_.drives.push_back(text);
+        break;
+      case ScanLabel::Folder:
+        shown_.lblFolder = text;
+        break;
+      case ScanLabel::File:
+        shown_.lblFile = text;
+        break;
+      case ScanLabel::Found:
+        shown_.lblFnd = text;
+        if (cancelAt_ && std::stoi(text) >= *cancelAt_) shown_.cancelled = true;
+        break;
+    }
+  }
+  bool cancelRequested() const override { return shown_.cancelled; }
+
+ private:
+  ShownScanProgress& shown_;
+  std::optional<int> cancelAt_;
+};
+
 }  // namespace
 
 std::string_view DialogKindName(DialogKind kind) {
@@ -87,6 +120,8 @@ std::string_view DialogKindName(DialogKind kind) {
       return "text entry";
     case DialogKind::TagEditor:
       return "tag editor";
+    case DialogKind::LibraryFolders:
+      return "library folders dialog";
   }
   return "dialog";
 }
@@ -113,6 +148,13 @@ ScriptedDialogs& ScriptedDialogs::willChooseFolder(const std::string& path) {
 
 ScriptedDialogs& ScriptedDialogs::willEnterText(std::optional<std::string> text) {
   script_.push_back({Slot::Text, DialogAnswer::No, std::move(text)});
+  return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::willEditLibraryFolders(
+    std::optional<std::vector<std::string>> folders) {
+  script_.push_back(
+      {Slot::LibraryFolders, DialogAnswer::No, std::nullopt, nullptr, std::move(folders)});
   return *this;
 }
 
@@ -250,4 +292,26 @@ std::optional<TagTexts> ScriptedDialogs::showTagEditor(const TagEditorView& view
   answer->editTag(shown.typed);
   shown.updated = true;
   return shown.typed;
+}
+
+ScriptedDialogs& ScriptedDialogs::willCancelScanAt(int found) {
+  cancelScanAt_ = found;
+  return *this;
+}
+
+bool ScriptedDialogs::showScanProgress(const std::string& caption,
+                                       const std::function<void(ScanProgressView&)>& scan) {
+  ShownScanProgress& shown = scanProgress_.emplace_back();
+  shown.caption = caption;
+  ScriptedScanView view(shown, std::exchange(cancelScanAt_, std::nullopt));
+  scan(view);
+  return shown.cancelled;
+}
+
+std::optional<std::vector<std::string>> ScriptedDialogs::editLibraryFolders(
+    const std::vector<std::string>& folders) {
+  std::string listed;
+  for (const std::string& folder : folders) listed += folder + "\n";
+  const auto answer = take({DialogKind::LibraryFolders, listed, {}, {}}, Slot::LibraryFolders);
+  return answer ? answer->folders : std::nullopt;
 }

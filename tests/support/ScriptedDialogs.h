@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "browser/LibraryFolders.h"
 #include "browser/PlaylistItems.h"
 #include "dialogs/UserDialogs.h"
 #include "tageditor/TagEditorDialog.h"
@@ -22,6 +23,7 @@ enum class DialogKind {
   Folder,
   EnterText,
   TagEditor,
+  LibraryFolders,
 };
 
 std::string_view DialogKindName(DialogKind kind);
@@ -53,6 +55,14 @@ struct ShownCopyProgress {
   bool cancelled = false;           // the cancel mark when the view closed
 };
 
+// The scan dialog as the core showed it.
+struct ShownScanProgress {
+  std::string caption;
+  std::string lblDrive = "Drive", lblFolder, lblFile, lblFnd = "0";  // as the core last set them
+  std::vector<std::string> drives;  // every text lblDrive showed, each once, in order
+  bool cancelled = false;           // the cancel mark
+};
+
 // The playlist items viewer as the core showed it.
 struct ShownPlaylistItems {
   std::vector<std::vector<std::string>> cells;  // every row of the grid, the header row first
@@ -69,7 +79,10 @@ struct ShownTagEditor {
 // UserDialogs for tests: answers from a script written before the call, and
 // records every dialog shown. A question the script does not expect, a question
 // after the script ran dry, and answers left unused at the end fail the test.
-class ScriptedDialogs : public UserDialogs, public PlaylistItemsDialog, public TagEditorDialog {
+class ScriptedDialogs : public UserDialogs,
+                        public PlaylistItemsDialog,
+                        public TagEditorDialog,
+                        public LibraryFoldersDialog {
  public:
   ScriptedDialogs() = default;
   ScriptedDialogs(const ScriptedDialogs&) = delete;
@@ -81,6 +94,8 @@ class ScriptedDialogs : public UserDialogs, public PlaylistItemsDialog, public T
   ScriptedDialogs& willChooseFile(const std::string& path);         // open or save; "" cancels
   ScriptedDialogs& willChooseFolder(const std::string& path);       // "" cancels
   ScriptedDialogs& willEnterText(std::optional<std::string> text);  // nullopt cancels
+  // The library folders dialog: OK with these folders; nullopt cancels.
+  ScriptedDialogs& willEditLibraryFolders(std::optional<std::vector<std::string>> folders);
 
   // The person presses Stop in the next add-items dialog once it shows `added` files added.
   ScriptedDialogs& willStopAddingAt(int added);
@@ -90,6 +105,9 @@ class ScriptedDialogs : public UserDialogs, public PlaylistItemsDialog, public T
   ScriptedDialogs& willUpdateTag(std::function<void(TagTexts&)> edit);
   // The person closes the next tag editor with Cancel (or its close box).
   ScriptedDialogs& willCancelTag();
+  // The person presses Cancel in the next scan dialog once it shows `found` files found (0:
+  // before the scan starts).
+  ScriptedDialogs& willCancelScanAt(int found);
   // Runs action once, at the next processEvents: a gesture of the person while the core works.
   ScriptedDialogs& duringNextEvents(std::function<void()> action);
 
@@ -98,6 +116,7 @@ class ScriptedDialogs : public UserDialogs, public PlaylistItemsDialog, public T
   const std::vector<ShownPlaylistItems>& playlistItems() const { return playlistItems_; }
   const std::deque<ShownCopyProgress>& copyProgress() const { return copyProgress_; }
   const std::vector<ShownTagEditor>& tagEditors() const { return tagEditors_; }
+  const std::deque<ShownScanProgress>& scanProgress() const { return scanProgress_; }
   // The texts of the dialogs of one kind, in order.
   std::vector<std::string> texts(DialogKind kind) const;
   std::size_t unusedAnswers() const { return script_.size(); }
@@ -117,14 +136,19 @@ class ScriptedDialogs : public UserDialogs, public PlaylistItemsDialog, public T
   void showPlaylistItems(TrackGrid& grid, const std::string& totals) override;
   bool showCopyProgress(const std::function<void(CopyProgressView&)>& copy) override;
   std::optional<TagTexts> showTagEditor(const TagEditorView& view) override;
+  bool showScanProgress(const std::string& caption,
+                        const std::function<void(ScanProgressView&)>& scan) override;
+  std::optional<std::vector<std::string>> editLibraryFolders(
+      const std::vector<std::string>& folders) override;
 
  private:
-  enum class Slot { Confirmation, File, Folder, Text, TagEditor };
+  enum class Slot { Confirmation, File, Folder, Text, TagEditor, LibraryFolders };
   struct Answer {
     Slot slot = Slot::Confirmation;
     DialogAnswer confirmation = DialogAnswer::No;
     std::optional<std::string> text;
     std::function<void(TagTexts&)> editTag = nullptr;  // null: the tag editor is cancelled
+    std::optional<std::vector<std::string>> folders = std::nullopt;
   };
 
   // Records the dialog and takes the next answer when it fits; nullopt (and a
@@ -141,4 +165,6 @@ class ScriptedDialogs : public UserDialogs, public PlaylistItemsDialog, public T
   std::optional<int> cancelCopyAfter_;
   std::deque<ShownCopyProgress> copyProgress_;
   std::vector<ShownTagEditor> tagEditors_;
+  std::optional<int> cancelScanAt_;
+  std::deque<ShownScanProgress> scanProgress_;
 };

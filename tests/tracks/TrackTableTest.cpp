@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -362,6 +363,40 @@ TEST_F(TrackTableTest, RenumberWritesEveryDataRow) {
   playlist.setRowCount(4);
   tables.Renumber();
   EXPECT_EQ(ColumnTexts(playlist, "#"), (Strings{"1.", "2.", "3."}));
+}
+
+// Rows keep what they add to the totals, so a selection is summed and a row copied without
+// reading the file again.
+TEST_F(TrackTableTest, RowsKeepTheirTotalsAndCopiesCountAnew) {
+  const std::string song = Mp3("song.mp3", 128, 40, {.title = "Song", .artist = "Band"});
+  TrackGrid& library = tables.grdLibrary();
+  TrackGrid& search = tables.grdSearch();
+  const int mp3 = Append(library, FileItem(song));
+  const int list = Append(library, FileItem(dir.write("list.m3u", "#EXTM3U\r\n")));
+  const RowTotals totals = library.rowTotals(mp3);
+  EXPECT_TRUE(totals.counted);
+  EXPECT_EQ(totals.size, tables.MP3Size(library).Size);
+  EXPECT_DOUBLE_EQ(totals.duration, tables.MP3Size(library).Duration);
+  EXPECT_FALSE(library.rowTotals(list).counted);
+
+  std::filesystem::remove(song);  // a copy never reads the file
+  search.setRowCount(3);
+  ASSERT_TRUE(tables.CopyRow(library, list, search, 1));
+  ASSERT_TRUE(tables.CopyRow(library, mp3, search, 2));
+  EXPECT_FALSE(tables.CopyRow(library, 9, search, 1));
+  EXPECT_FALSE(search.isEmpty());
+  EXPECT_EQ(ColumnTexts(search, "ID"), (Strings{"1", "2"}));  // numbered by the search grid
+  EXPECT_EQ(ColumnTexts(search, "Title"), (Strings{"", "Song"}));
+  EXPECT_EQ(Cell(search, 2, "Path"), song);
+  EXPECT_EQ(Cell(search, 2, "Size"), Cell(library, mp3, "Size"));
+  EXPECT_EQ(tables.MP3Size(search).Count, 1);
+  EXPECT_EQ(tables.MP3Size(search).Size, totals.size);
+  EXPECT_DOUBLE_EQ(tables.MP3Size(search).Duration, totals.duration);
+
+  search.blankRow(2);
+  EXPECT_FALSE(search.rowTotals(2).counted);
+  tables.ClearGrid(search);
+  EXPECT_EQ(tables.MP3Size(search).Count, 0);
 }
 
 // --- cell rules ------------------------------------------------------------------------------

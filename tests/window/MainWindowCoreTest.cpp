@@ -17,7 +17,11 @@ namespace {
 
 class MainWindowCoreTest : public ::testing::Test {
  protected:
-  MainWindowCoreTest() { core.FormCreate(); }
+  MainWindowCoreTest() {
+    core.FormCreate();
+    // The library of these tests is an empty folder: no test scans the machine.
+    core.library().setLibraryFolders({dir.mkdir("library")});
+  }
 
   // A window core of its own with the tracks a … e in the playlist, the third selected and the
   // playlist side active.
