@@ -33,6 +33,8 @@ TrackTables::TrackTables(TMPEGaudio& analyser, platform::FileSystem& fs)
     grid.setCompareKindFn(
         [this](const TrackGrid& g, int col) { return grdBrowserGetFormat(g, col); });
   }
+  for (std::size_t i = 0; i < grids_.size(); ++i)
+    idIndexes_[i] = std::make_unique<RowIdIndex>(grids_[i], kColumnID);
 }
 
 bool TrackTables::isBrowserSide(const TrackGrid& grid) const {
@@ -111,6 +113,8 @@ std::string TrackTables::RowID(const TrackGrid& grid, int row) const {
 }
 
 int TrackTables::RowByID(const TrackGrid& grid, std::string_view id) const {
+  const int index = GridIndex(grid);
+  if (index < kGridCount) return idIndexes_[static_cast<std::size_t>(index)]->find(id);
   return grid.findRow(ColumnByName(grid, kColumnID), id);
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "metadata/TrackInfo.h"
 #include "platform/FileSystem.h"
 #include "tracks/GridItem.h"
+#include "tracks/RowIdIndex.h"
 #include "tracks/TrackColumns.h"
 #include "tracks/TrackGrid.h"
 
@@ -158,6 +160,8 @@ class TrackTables {
   TMPEGaudio& analyser_;
   platform::FileSystem& fs_;
   std::array<TrackGrid, kGridCount> grids_;
+  // "ID" lookups of the four grids; a lookup fills its index anew after a change.
+  mutable std::array<std::unique_ptr<RowIdIndex>, kGridCount> idIndexes_;
   std::array<recMP3Size, kGridCount + 1> sizes_;
   std::array<SortMenu, kSortMenuCount> sortMenus_;
   bool pnlHelpVisible_ = true;
