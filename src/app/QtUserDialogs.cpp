@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStringList>
+#include <algorithm>
 
 #include "compile/fCopy.h"
 #include "browser/fLibraryFolders.h"
@@ -11,6 +12,7 @@
 #include "tageditor/fID3Tag.h"
 #include "browser/fScan.h"
 #include "tracks/fAddFolders.h"
+#include "tracks/fColumns.h"
 #include "tracks/fEditPlaylist.h"
 
 namespace {
@@ -79,6 +81,19 @@ std::string QtUserDialogs::chooseSaveFile(const std::string& filter,
       .toStdString();
 }
 
+SaveFileChoice QtUserDialogs::chooseSaveFileAndFilter(const std::string& filter) {
+  const QString filters = QtFileFilter(filter);
+  QString selected;
+  SaveFileChoice choice;
+  choice.path = QFileDialog::getSaveFileName(parent_, QString(), QString(), filters, &selected,
+                                             QFileDialog::DontConfirmOverwrite)
+                    .toStdString();
+  // A filter the dialog does not name (none chosen) counts as the first.
+  const auto index = filters.split(QStringLiteral(";;")).indexOf(selected);
+  choice.filter = std::max(0, static_cast<int>(index));
+  return choice;
+}
+
 std::string QtUserDialogs::chooseFolder(const std::string& title,
                                         const std::string& startFolder) {
   return QFileDialog::getExistingDirectory(parent_, FromUtf8(title), FromUtf8(startFolder))
@@ -132,4 +147,9 @@ std::optional<std::vector<std::string>> QtUserDialogs::editLibraryFolders(
   TfrmLibraryFolders dialog(folders, parent_);
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.folders();
+}
+
+bool QtUserDialogs::showColumns(ColumnChooser& chooser) {
+  TfrmColumns dialog(chooser, parent_);
+  return dialog.exec() == QDialog::Accepted;
 }

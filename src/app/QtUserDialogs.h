@@ -6,6 +6,7 @@
 #include "browser/PlaylistItems.h"
 #include "dialogs/UserDialogs.h"
 #include "tageditor/TagEditorDialog.h"
+#include "tracks/ColumnsDialog.h"
 
 class QWidget;
 
@@ -13,7 +14,8 @@ class QWidget;
 class QtUserDialogs : public UserDialogs,
                       public PlaylistItemsDialog,
                       public TagEditorDialog,
-                      public LibraryFoldersDialog {
+                      public LibraryFoldersDialog,
+                      public ColumnsDialog {
  public:
   explicit QtUserDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 
@@ -23,6 +25,7 @@ class QtUserDialogs : public UserDialogs,
   void error(const std::string& text) override;
   std::string chooseOpenFile(const std::string& filter) override;
   std::string chooseSaveFile(const std::string& filter, const std::string& proposedName) override;
+  SaveFileChoice chooseSaveFileAndFilter(const std::string& filter) override;
   std::string chooseFolder(const std::string& title, const std::string& startFolder) override;
   std::optional<std::string> enterText(const std::string& caption, const std::string& label,
                                        const std::string& initialText) override;
@@ -35,6 +38,7 @@ class QtUserDialogs : public UserDialogs,
                         const std::function<void(ScanProgressView&)>& scan) override;
   std::optional<std::vector<std::string>> editLibraryFolders(
       const std::vector<std::string>& folders) override;
+  bool showColumns(ColumnChooser& chooser) override;
 
  private:
   QWidget* parent_;

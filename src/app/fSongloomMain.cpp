@@ -6,6 +6,7 @@
 #include <QTreeView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
@@ -32,6 +33,9 @@ namespace {
 
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), text.size()); }
 
+// A right-click this close to a grid's top edge is on its header row.
+constexpr int kHeaderMenuHeight = 20;
+
 }  // namespace
 
 TfrmSongloomMain::TfrmSongloomMain(const std::string& autosavePath, WindowStandIns standIns,
@@ -42,7 +46,8 @@ TfrmSongloomMain::TfrmSongloomMain(const std::string& autosavePath, WindowStandI
                         standIns.playlistItems ? *standIns.playlistItems : qtDialogs_,
                         standIns.playback ? *standIns.playback : qtPlayback_,
                         standIns.tagEditor ? *standIns.tagEditor : qtDialogs_,
-                        standIns.libraryFolders ? standIns.libraryFolders : &qtDialogs_},
+                        standIns.libraryFolders ? standIns.libraryFolders : &qtDialogs_,
+                        standIns.columns ? standIns.columns : &qtDialogs_},
           autosavePath, platform::localFileSystem(),
           standIns.mounts ? *standIns.mounts : platform::localMountTable())) {
   setObjectName(QStringLiteral("frmSongloomMain"));
@@ -124,9 +129,13 @@ void TfrmSongloomMain::createActions() {
 }
 
 void TfrmSongloomMain::connectGrid(TrackGridView* view, bool playlistSide) {
-  connect(view, &TrackGridView::pressed, this, [this, playlistSide](Qt::MouseButton button) {
-    if (button == Qt::LeftButton || button == Qt::RightButton) run([&] { core_->ActivatePanel(playlistSide); });
-  });
+  connect(view, &TrackGridView::pressed, this,
+          [this, playlistSide](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint globalPos,
+                               int y) {
+            if (button == Qt::LeftButton || button == Qt::RightButton)
+              run([&] { core_->ActivatePanel(playlistSide); });
+            if (button == Qt::RightButton && y <= kHeaderMenuHeight) showColumnsMenu(globalPos);
+          });
   connect(view, &TrackGridView::rowPressed, this,
           [this, playlistSide](int, bool ctrl) {
             if (playlistSide)
@@ -148,6 +157,15 @@ void TfrmSongloomMain::connectGrid(TrackGridView* view, bool playlistSide) {
   connect(view, &TrackGridView::enterPressed, this,
           [this, playlistSide] { gridEnter(playlistSide); });
   connect(view, &TrackGridView::escapePressed, this, &TfrmSongloomMain::gridEscape);
+}
+
+void TfrmSongloomMain::showColumnsMenu(const QPoint& globalPos) {
+  // Shown without an event loop of its own; its item runs the command when chosen.
+  auto* mnuColumns = new QMenu(this);
+  mnuColumns->setObjectName(QStringLiteral("mnuColumns"));
+  mnuColumns->setAttribute(Qt::WA_DeleteOnClose);
+  mnuColumns->addAction(action("mniCColumns1"));
+  mnuColumns->popup(globalPos);
 }
 
 void TfrmSongloomMain::connectPanels() {

@@ -26,6 +26,7 @@ struct WindowStandIns {
   TagEditorDialog* tagEditor = nullptr;
   LibraryFoldersDialog* libraryFolders = nullptr;
   platform::MountTable* mounts = nullptr;
+  ColumnsDialog* columns = nullptr;
 };
 
 class TfrmSongloomMain : public QWidget {
@@ -59,6 +60,8 @@ class TfrmSongloomMain : public QWidget {
   void buildLayout();
   void createActions();
   void connectGrid(TrackGridView* view, bool playlistSide);
+  // A right-click on a grid's header row: its menu of "Customize Columns...".
+  void showColumnsMenu(const QPoint& globalPos);
   void connectPanels();
   // Runs a core command, then shows what changed.
   template <typename F>

@@ -77,6 +77,8 @@ std::string ConsoleDialogs::chooseOpenFile(const std::string&) { return {}; }
 
 std::string ConsoleDialogs::chooseSaveFile(const std::string&, const std::string&) { return {}; }
 
+SaveFileChoice ConsoleDialogs::chooseSaveFileAndFilter(const std::string&) { return {}; }
+
 std::string ConsoleDialogs::chooseFolder(const std::string&, const std::string&) {
   return destination_;
 }

@@ -21,6 +21,7 @@ class ConsoleDialogs : public UserDialogs {
   void error(const std::string& text) override;
   std::string chooseOpenFile(const std::string& filter) override;
   std::string chooseSaveFile(const std::string& filter, const std::string& proposedName) override;
+  SaveFileChoice chooseSaveFileAndFilter(const std::string& filter) override;
   std::string chooseFolder(const std::string& title, const std::string& startFolder) override;
   std::optional<std::string> enterText(const std::string& caption, const std::string& label,
                                        const std::string& initialText) override;

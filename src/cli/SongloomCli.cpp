@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/CompileCommand.h"
+#include "cli/ExportCommand.h"
 #include "cli/InfoCommand.h"
 #include "cli/LibraryCommand.h"
 #include "cli/ListCommand.h"
@@ -21,7 +22,8 @@ int Usage(std::ostream& err) {
          "       songloom-cli list FOLDER\n"
          "       songloom-cli tag FILE... [--title T] [--artist A] [--album A] [--year Y]\n"
          "                        [--genre G] [--comment C]\n"
-         "       songloom-cli library [--root DIR]... [--search TEXT]\n";
+         "       songloom-cli library [--root DIR]... [--search TEXT]\n"
+         "       songloom-cli export PLAYLIST OUT [--columns \"#,Track Name,Duration\"]\n";
   return kUsageStatus;
 }
 
@@ -48,6 +50,11 @@ int RunSongloomCli(const std::vector<std::string>& args, std::ostream& out, std:
     // Progress only for a person watching: never into a file, a pipe or a test's stream.
     const bool progress = &err == &std::cerr && platform::StandardErrorIsTerminal();
     return RunLibraryCommand(*arguments, out, err, progress, fs);
+  }
+  if (!args.empty() && args[0] == "export") {
+    const auto arguments =
+        ParseExportArguments(std::vector<std::string>(args.begin() + 1, args.end()));
+    if (arguments) return RunExportCommand(*arguments, out, err, fs);
   }
   return Usage(err);
 }

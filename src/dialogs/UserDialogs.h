@@ -12,6 +12,13 @@
 // The answer to a confirmation box.
 enum class DialogAnswer { Yes, No, Cancel };
 
+// A save dialog's answer: the chosen path (empty when cancelled) and the filter chosen with it,
+// counted from 0.
+struct SaveFileChoice {
+  std::string path;
+  int filter = 0;
+};
+
 // Everything the core asks of the person in front of the screen that every core folder may
 // need. The Qt shell implements it with real dialogs, tests with a scripted one. Calls are
 // modal: each returns once the person has answered. A dialog that shows the types of a higher
@@ -35,6 +42,9 @@ class UserDialogs {
   virtual std::string chooseOpenFile(const std::string& filter) = 0;
   virtual std::string chooseSaveFile(const std::string& filter,
                                      const std::string& proposedName) = 0;
+  // A save dialog without a proposed name that also tells which filter was chosen; the first
+  // is chosen when it opens.
+  virtual SaveFileChoice chooseSaveFileAndFilter(const std::string& filter) = 0;
   // title: the instruction over the folder tree; startFolder: the folder shown first ("" none).
   virtual std::string chooseFolder(const std::string& title, const std::string& startFolder) = 0;
 

@@ -45,6 +45,8 @@ class DriveScan {
   // Shows the dialog modally, scans once it is on screen and returns when it has closed: at
   // the end of the scan list, or after Cancel. True when cancelled.
   bool ShowModal();
+  // Ends the scan at its next look, as Cancel does: for a hook that cannot go on.
+  void Stop() { btnCancelClick(); }
 
   // --- state -------------------------------------------------------------------------------
   int FoundCount() const { return found_; }

@@ -143,7 +143,10 @@ void AddItemsWorker::AddList(const std::vector<GridItem>& list) {
 
 bool AddItemsWorker::AddFile(const GridItem& item) {
   if (ExportMode) {
-    if (ExportFile) ExportFile(item, ExportColumns);
+    if (ExportFile && !ExportFile(item, ExportColumns)) {
+      stopped_ = true;  // the export tells why once it has ended
+      return false;
+    }
   } else if (tables_.FillRowFromItem(tables_.grdPlaylist(), Tag, item)) {
     ReservedRows = std::max(ReservedRows - 1, 0);
   } else {

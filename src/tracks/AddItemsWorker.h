@@ -25,9 +25,10 @@ inline constexpr char kSubfoldersQuestion[] = "Do you want to include subfolders
 // removes the rows of items never handed over, so no blank row is left behind.
 class AddItemsWorker {
  public:
-  // Export mode: writes the line of one file with the export columns.
+  // Export mode: writes the line of one file with the export columns; false when it could not,
+  // which stops the worker as a file that vanished does.
   using ExportFileHook =
-      std::function<void(const GridItem& item, const std::vector<std::string>& columns)>;
+      std::function<bool(const GridItem& item, const std::vector<std::string>& columns)>;
 
   AddItemsWorker(TrackTables& tables, UserDialogs& dialogs);
   AddItemsWorker(const AddItemsWorker&) = delete;
@@ -65,7 +66,7 @@ class AddItemsWorker {
   // Files, in order, from the row Tag on.
   void AddList(const std::vector<GridItem>& list);
   // One file into row Tag, or to the export. False (after showing the error) when a file that
-  // is not an MP3 file vanished: nothing was written.
+  // is not an MP3 file vanished, or when the export could not write it: nothing was written.
   bool AddFile(const GridItem& item);
   // Removes the reserved rows still blank at Tag, always keeping one data row.
   void GiveBackUnusedRows() { GiveBackRows(ReservedRows); }

@@ -23,10 +23,6 @@ constexpr char kUntitled[] = "Untitled";
 constexpr char kUnreadableSuffix[] = ".unreadable";
 constexpr int kMaxUnreadableCopies = 1000;
 
-std::string ReplaceQuestion(const std::string& path) {
-  return "File " + FileNamePart(path) + " already exists. Replace?";
-}
-
 // Where an autosave file that could not be read is kept: never over an earlier one. "" when a
 // thousand names are taken.
 std::string UnreadableAutosaveName(const std::string& autosavePath, platform::FileSystem& fs) {

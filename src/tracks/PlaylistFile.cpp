@@ -270,6 +270,10 @@ std::string WriteErrorText(const std::string& path) {
   return "Cannot write file \"" + path + "\".";
 }
 
+std::string ReplaceQuestion(const std::string& path) {
+  return "File " + FileNamePart(path) + " already exists. Replace?";
+}
+
 std::string MissingFilesMessage(int missing) {
   return std::to_string(missing) +
          " MP3 files were not added to MP3 Playlist\r\nbecause they don't exist on specified "

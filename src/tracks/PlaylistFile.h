@@ -81,6 +81,8 @@ bool ReplaceFileContents(const std::string& path, std::string_view bytes,
 // The texts of the error box for files that cannot be read or written.
 std::string ReadErrorText(const std::string& path);
 std::string WriteErrorText(const std::string& path);
+// The question before a save dialog's file replaces one of that name.
+std::string ReplaceQuestion(const std::string& path);
 
 // The information shown after entries of a playlist file were skipped because their file
 // does not exist; "\r\n" is the box's line break.

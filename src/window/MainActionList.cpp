@@ -30,6 +30,7 @@ constexpr std::array kActions = {
     MainAction{"actMoveBottom", "to Bottom", Stored(kAlt, kVkEnd), MoveBottom},
     MainAction{"actEditTrackName", "Edit Track Name...", Stored(kCtrl, 'E'), EditTrackName},
     MainAction{"actCreateMP3Comp", "Create MP3 Compilation...", Stored(kCtrl, 'C'), CreateMP3Comp},
+    MainAction{"actExport", "Export All...", Stored(kCtrl, 'X'), Export},
     MainAction{"actRandomizeOrder", "Randomize Order", Stored(kCtrl, 'R'), RandomizeOrder},
     MainAction{"actReverseOrder", "Reverse Order", Stored(kCtrl, 'V'), ReverseOrder},
     MainAction{"actVolUp", "Up", Stored(kCtrl, kVkUp), VolUp},
@@ -42,6 +43,9 @@ constexpr std::array kActions = {
     MainAction{"actPrevious", "Previous", kNoShortcut, Previous},
     MainAction{"actRepeat", "Repeat", Stored(kAlt, 'R'), Repeat},
     MainAction{"actShuffle", "Shuffle", Stored(kAlt, 'S'), Shuffle},
+    // Menu entries that are no action of their own: their items run them by these names.
+    MainAction{"mniExportSel1", "Export Selected...", kNoShortcut, ExportSelected},
+    MainAction{"mniCColumns1", "Customize Columns...", kNoShortcut, CustomizeColumns},
 };
 
 }  // namespace

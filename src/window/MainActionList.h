@@ -38,6 +38,9 @@ enum class MainCommand {
   Previous,
   Repeat,
   Shuffle,
+  Export,            // "Export All..." / the playlist menus' "Export..."
+  ExportSelected,    // "Export Selected..." of the browser menus
+  CustomizeColumns,  // the three "Customize Columns..." entries
 };
 
 // One entry of the window's action list.

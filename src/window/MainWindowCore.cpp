@@ -2,11 +2,14 @@
 
 #include <utility>
 
+#include "tracks/CustomizeColumns.h"
+
 MainWindowCore::MainWindowCore(ShellServices shell, std::string autosavePath,
                                platform::FileSystem& fs, platform::MountTable& mounts)
     : dialogs_(shell.dialogs),
       playlistItemsDialog_(shell.playlistItems),
       libraryFoldersDialog_(shell.libraryFolders),
+      columnsDialog_(shell.columns),
       analyser_(fs),
       tables_(analyser_, fs),
       editor_(tables_, dialogs_, random_),
@@ -16,6 +19,8 @@ MainWindowCore::MainWindowCore(ShellServices shell, std::string autosavePath,
       player_(tables_, random_, shell.playback, dialogs_),
       adder_(tables_, editor_, dialogs_),
       compilation_(tables_, editor_, document_, dialogs_),
+      exporter_(tables_, dialogs_, shell.columns, document_,
+                [this] { return library_.scanPlaces(); }),
       tagEditor_(tables_, dialogs_, shell.tagEditor) {
   browser_.hooks.ShowPlaylistItems = [this] { ShowPlaylistItems(); };
   browser_.hooks.PlayTrack = [this](TrackGrid& grid, const std::string& id) {
@@ -111,6 +116,9 @@ void MainWindowCore::Execute(MainCommand command) {
     case MainCommand::VolUp: return player_.actVolUpExecute();
     case MainCommand::VolDown: return player_.actVolDownExecute();
     case MainCommand::UpdateTag: return actUpdateTagExecute();
+    case MainCommand::Export: return exporter_.actExportExecute();
+    case MainCommand::ExportSelected: return exporter_.mniExportSel1Click();
+    case MainCommand::CustomizeColumns: return mniCColumns1Click();
   }
 }
 
@@ -132,6 +140,10 @@ void MainWindowCore::actInvertSelectionExecute() {
 void MainWindowCore::UpdateActiveTotals() {
   if (playlistSideActive()) editor_.UpdatePlaylistTotals(false);
   else browser_.ShowBrowserTotals();
+}
+
+void MainWindowCore::mniCColumns1Click() {
+  if (columnsDialog_) ChooseColumns(tables_, *columnsDialog_);
 }
 
 void MainWindowCore::ShowPlaylistItems() {

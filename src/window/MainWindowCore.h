@@ -6,12 +6,14 @@
 #include "browser/LibraryView.h"
 #include "browser/PlaylistItems.h"
 #include "compile/CompilationBuilder.h"
+#include "compile/TrackExporter.h"
 #include "metadata/MPEGaudio.h"
 #include "platform/FileSystem.h"
 #include "platform/MountTable.h"
 #include "player/PlaybackController.h"
 #include "tageditor/TagEditor.h"
 #include "tracks/AddItems.h"
+#include "tracks/ColumnsDialog.h"
 #include "tracks/MRNG.h"
 #include "tracks/PlaylistDocument.h"
 #include "tracks/PlaylistEditor.h"
@@ -34,6 +36,7 @@ struct ShellServices {
   PlaybackService& playback;
   TagEditorDialog& tagEditor;
   LibraryFoldersDialog* libraryFolders = nullptr;  // none: the library folders cannot be edited
+  ColumnsDialog* columns = nullptr;  // none: no columns are chosen and nothing is exported
 };
 
 class MainWindowCore {
@@ -56,6 +59,8 @@ class MainWindowCore {
   LibraryView& library() { return library_; }
   // The player bar's state and commands.
   PlaybackController& player() { return player_; }
+  // "Export All...", "Export..." and "Export Selected...".
+  TrackExporter& exporter() { return exporter_; }
   Mrng& random() { return random_; }
 
   // --- start and stop -----------------------------------------------------------------------
@@ -101,6 +106,9 @@ class MainWindowCore {
   // The playlist items viewer for the playlist file of the active grid's current row.
   void ShowPlaylistItems();
 
+  // "Customize Columns...": the column chooser for the active grid.
+  void mniCColumns1Click();
+
   // --- tag editor --------------------------------------------------------------------------------
   // The editor for the player's file (fromPlayer) or the active grid's current row; afterwards
   // the totals line of the refreshed row's grid shows its new size.
@@ -117,6 +125,7 @@ class MainWindowCore {
   UserDialogs& dialogs_;
   PlaylistItemsDialog& playlistItemsDialog_;
   LibraryFoldersDialog* libraryFoldersDialog_;
+  ColumnsDialog* columnsDialog_;
   TMPEGaudio analyser_;
   TrackTables tables_;
   Mrng random_;
@@ -127,6 +136,7 @@ class MainWindowCore {
   PlaybackController player_;
   PlaylistAdder adder_;
   CompilationBuilder compilation_;
+  TrackExporter exporter_;
   TagEditor tagEditor_;
   bool activatedOnce_ = false;
   bool libraryView_ = false;

@@ -27,6 +27,7 @@ TEST(ConsoleDialogsTest, AnswersChangeNothingButTheDestination) {
   EXPECT_EQ(dialogs.askYesNoCancel("Save?"), DialogAnswer::Cancel);
   EXPECT_EQ(dialogs.chooseOpenFile("M3U Playlist|*.m3u"), "");
   EXPECT_EQ(dialogs.chooseSaveFile("M3U Playlist|*.m3u", "list"), "");
+  EXPECT_EQ(dialogs.chooseSaveFileAndFilter("TXT File|*.txt|HTML File|*.html").path, "");
   EXPECT_EQ(dialogs.enterText("Edit Playlist Name", "Enter Playlist Name:", "x"), std::nullopt);
   EXPECT_EQ(messages.str(), "Replace?\nSave?\n");
 }

@@ -34,7 +34,8 @@ TEST(SongloomCliTest, WrongUseShowsTheUsageAndExits2) {
               "       songloom-cli list FOLDER\n"
               "       songloom-cli tag FILE... [--title T] [--artist A] [--album A] [--year Y]\n"
               "                        [--genre G] [--comment C]\n"
-              "       songloom-cli library [--root DIR]... [--search TEXT]\n");
+              "       songloom-cli library [--root DIR]... [--search TEXT]\n"
+              "       songloom-cli export PLAYLIST OUT [--columns \"#,Track Name,Duration\"]\n");
   }
 }
 

@@ -4,22 +4,22 @@
 
 #include <cstdio>
 
-namespace {
-
-// Single quotes keep every byte of a path as it is; a quote itself is closed, escaped, reopened.
+// A quote itself is closed, escaped, reopened.
 std::string ShellQuoted(const std::string& text) {
   std::string quoted = "'";
   for (char c : text) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
   return quoted + "'";
 }
 
-}  // namespace
-
 CliRun RunCliExecutable(const std::vector<std::string>& args, bool withStderr) {
   // A run that hangs is killed, so the test fails instead of waiting for ever.
   std::string command = "timeout -k 5 60 " + ShellQuoted(SONGLOOM_CLI_PATH);
   for (const std::string& arg : args) command += " " + ShellQuoted(arg);
   command += withStderr ? " 2>&1" : " 2>/dev/null";
+  return RunShellCommand(command);
+}
+
+CliRun RunShellCommand(const std::string& command) {
   CliRun run;
   FILE* pipe = ::popen(command.c_str(), "r");
   if (!pipe) return run;

@@ -13,3 +13,8 @@ struct CliRun {
 // withStderr the error stream joins the output, else it is thrown away. A run
 // that has not ended after a minute is killed (exit status 124 or 137).
 CliRun RunCliExecutable(const std::vector<std::string>& args, bool withStderr);
+
+// Runs a shell command line and collects its stdout (a "2>&1" in it adds stderr).
+CliRun RunShellCommand(const std::string& command);
+// text in single quotes for the shell, every byte kept.
+std::string ShellQuoted(const std::string& text);

@@ -122,6 +122,8 @@ std::string_view DialogKindName(DialogKind kind) {
       return "tag editor";
     case DialogKind::LibraryFolders:
       return "library folders dialog";
+    case DialogKind::Columns:
+      return "column chooser";
   }
   return "dialog";
 }
@@ -138,6 +140,30 @@ ScriptedDialogs& ScriptedDialogs::willAnswer(DialogAnswer answer) {
 
 ScriptedDialogs& ScriptedDialogs::willChooseFile(const std::string& path) {
   script_.push_back({Slot::File, DialogAnswer::No, path});
+  return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::willChooseSaveFile(const std::string& path, int filter) {
+  Answer answer{Slot::File, DialogAnswer::No, path};
+  answer.filter = filter;
+  script_.push_back(std::move(answer));
+  return *this;
+}
+
+ScriptedDialogs& ScriptedDialogs::willChooseColumns(std::function<void(ColumnChooser&)> gestures) {
+  return willLeaveColumns(std::move(gestures), true);
+}
+
+ScriptedDialogs& ScriptedDialogs::willCancelColumns(std::function<void(ColumnChooser&)> gestures) {
+  return willLeaveColumns(std::move(gestures), false);
+}
+
+ScriptedDialogs& ScriptedDialogs::willLeaveColumns(std::function<void(ColumnChooser&)> gestures,
+                                                   bool pressOK) {
+  Answer answer{Slot::Columns, DialogAnswer::No, std::nullopt};
+  answer.columnGestures = std::move(gestures);
+  answer.pressOK = pressOK;
+  script_.push_back(std::move(answer));
   return *this;
 }
 
@@ -212,6 +238,12 @@ std::string ScriptedDialogs::chooseSaveFile(const std::string& filter,
                                             const std::string& proposedName) {
   const auto answer = take({DialogKind::SaveFile, filter, {}, proposedName}, Slot::File);
   return answer ? answer->text.value_or("") : std::string();
+}
+
+SaveFileChoice ScriptedDialogs::chooseSaveFileAndFilter(const std::string& filter) {
+  const auto answer = take({DialogKind::SaveFile, filter, {}, {}}, Slot::File);
+  if (!answer) return {};
+  return {answer->text.value_or(""), answer->filter};
 }
 
 std::string ScriptedDialogs::chooseFolder(const std::string& title,
@@ -314,4 +346,16 @@ std::optional<std::vector<std::string>> ScriptedDialogs::editLibraryFolders(
   for (const std::string& folder : folders) listed += folder + "\n";
   const auto answer = take({DialogKind::LibraryFolders, listed, {}, {}}, Slot::LibraryFolders);
   return answer ? answer->folders : std::nullopt;
+}
+
+bool ScriptedDialogs::showColumns(ColumnChooser& chooser) {
+  columnChoosers_.push_back({chooser.lbl1(), chooser.lstColumns(), chooser.selected(),
+                             chooser.btnUpEnabled(), chooser.btnDownEnabled(),
+                             chooser.btnOKEnabled()});
+  const auto answer = take({DialogKind::Columns, chooser.lbl1(), {}, {}}, Slot::Columns);
+  if (!answer) return false;
+  if (answer->columnGestures) answer->columnGestures(chooser);
+  if (!answer->pressOK) return false;
+  if (!chooser.btnOKEnabled()) ADD_FAILURE() << "OK pressed in the column chooser while disabled";
+  return chooser.btnOKEnabled();
 }

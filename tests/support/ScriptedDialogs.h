@@ -12,6 +12,7 @@
 #include "browser/PlaylistItems.h"
 #include "dialogs/UserDialogs.h"
 #include "tageditor/TagEditorDialog.h"
+#include "tracks/ColumnsDialog.h"
 
 enum class DialogKind {
   YesNo,
@@ -24,6 +25,7 @@ enum class DialogKind {
   EnterText,
   TagEditor,
   LibraryFolders,
+  Columns,
 };
 
 std::string_view DialogKindName(DialogKind kind);
@@ -69,6 +71,14 @@ struct ShownPlaylistItems {
   std::string totals;
 };
 
+// The column chooser as the core showed it, when it opened.
+struct ShownColumnChooser {
+  std::string lbl1;
+  std::vector<ColumnChoice> entries;
+  int selected = -1;
+  bool btnUp = false, btnDown = false, btnOK = false;
+};
+
 // The tag editor as the core showed it, and how the person left it.
 struct ShownTagEditor {
   TagEditorView view;
@@ -82,7 +92,8 @@ struct ShownTagEditor {
 class ScriptedDialogs : public UserDialogs,
                         public PlaylistItemsDialog,
                         public TagEditorDialog,
-                        public LibraryFoldersDialog {
+                        public LibraryFoldersDialog,
+                        public ColumnsDialog {
  public:
   ScriptedDialogs() = default;
   ScriptedDialogs(const ScriptedDialogs&) = delete;
@@ -92,10 +103,17 @@ class ScriptedDialogs : public UserDialogs,
   // The script, in the order the questions will come.
   ScriptedDialogs& willAnswer(DialogAnswer answer);                 // Yes/No or Yes/No/Cancel box
   ScriptedDialogs& willChooseFile(const std::string& path);         // open or save; "" cancels
+  // A save dialog that tells its filter: the path with filter number `filter` (from 0).
+  ScriptedDialogs& willChooseSaveFile(const std::string& path, int filter);
   ScriptedDialogs& willChooseFolder(const std::string& path);       // "" cancels
   ScriptedDialogs& willEnterText(std::optional<std::string> text);  // nullopt cancels
   // The library folders dialog: OK with these folders; nullopt cancels.
   ScriptedDialogs& willEditLibraryFolders(std::optional<std::vector<std::string>> folders);
+
+  // The column chooser: the person makes these gestures, then presses OK (a test failure when
+  // OK is disabled then) or Cancel.
+  ScriptedDialogs& willChooseColumns(std::function<void(ColumnChooser&)> gestures = nullptr);
+  ScriptedDialogs& willCancelColumns(std::function<void(ColumnChooser&)> gestures = nullptr);
 
   // The person presses Stop in the next add-items dialog once it shows `added` files added.
   ScriptedDialogs& willStopAddingAt(int added);
@@ -117,6 +135,7 @@ class ScriptedDialogs : public UserDialogs,
   const std::deque<ShownCopyProgress>& copyProgress() const { return copyProgress_; }
   const std::vector<ShownTagEditor>& tagEditors() const { return tagEditors_; }
   const std::deque<ShownScanProgress>& scanProgress() const { return scanProgress_; }
+  const std::vector<ShownColumnChooser>& columnChoosers() const { return columnChoosers_; }
   // The texts of the dialogs of one kind, in order.
   std::vector<std::string> texts(DialogKind kind) const;
   std::size_t unusedAnswers() const { return script_.size(); }
@@ -128,6 +147,7 @@ class ScriptedDialogs : public UserDialogs,
   void error(const std::string& text) override;
   std::string chooseOpenFile(const std::string& filter) override;
   std::string chooseSaveFile(const std::string& filter, const std::string& proposedName) override;
+  SaveFileChoice chooseSaveFileAndFilter(const std::string& filter) override;
   std::string chooseFolder(const std::string& title, const std::string& startFolder) override;
   std::optional<std::string> enterText(const std::string& caption, const std::string& label,
                                        const std::string& initialText) override;
@@ -140,17 +160,22 @@ class ScriptedDialogs : public UserDialogs,
                         const std::function<void(ScanProgressView&)>& scan) override;
   std::optional<std::vector<std::string>> editLibraryFolders(
       const std::vector<std::string>& folders) override;
+  bool showColumns(ColumnChooser& chooser) override;
 
  private:
-  enum class Slot { Confirmation, File, Folder, Text, TagEditor, LibraryFolders };
+  enum class Slot { Confirmation, File, Folder, Text, TagEditor, LibraryFolders, Columns };
   struct Answer {
     Slot slot = Slot::Confirmation;
     DialogAnswer confirmation = DialogAnswer::No;
     std::optional<std::string> text;
     std::function<void(TagTexts&)> editTag = nullptr;  // null: the tag editor is cancelled
     std::optional<std::vector<std::string>> folders = std::nullopt;
+    int filter = 0;
+    std::function<void(ColumnChooser&)> columnGestures = nullptr;
+    bool pressOK = false;
   };
 
+  ScriptedDialogs& willLeaveColumns(std::function<void(ColumnChooser&)> gestures, bool pressOK);
   // Records the dialog and takes the next answer when it fits; nullopt (and a
   // test failure) otherwise.
   std::optional<Answer> take(const ShownDialog& dialog, Slot slot);
@@ -167,4 +192,5 @@ class ScriptedDialogs : public UserDialogs,
   std::vector<ShownTagEditor> tagEditors_;
   std::optional<int> cancelScanAt_;
   std::deque<ShownScanProgress> scanProgress_;
+  std::vector<ShownColumnChooser> columnChoosers_;
 };

@@ -443,6 +443,7 @@ TEST_F(AddItemsTest, InExportModeFilesGoToTheExportAndRowsStayAlone) {
     worker.ExportFile = [&](const GridItem& item, const Names& columns) {
       EXPECT_EQ(columns, Names{"Title"});
       exported.push_back(item.path);
+      return true;
     };
     worker.AddItem(FolderItem(dir.path(), "A"));
     EXPECT_TRUE(worker.Ready());

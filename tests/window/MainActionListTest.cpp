@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tracks/PlaylistEditor.h"
@@ -43,6 +44,7 @@ TEST(MainActionListTest, EveryStoredShortcutNamesItsKeysAndItsCommand) {
       {"actMoveBottom", 32803, {"Alt+End"}, MainCommand::MoveBottom},
       {"actEditTrackName", 16453, {"Ctrl+E"}, MainCommand::EditTrackName},
       {"actCreateMP3Comp", 16451, {"Ctrl+C"}, MainCommand::CreateMP3Comp},
+      {"actExport", 16472, {"Ctrl+X"}, MainCommand::Export},
       {"actRandomizeOrder", 16466, {"Ctrl+R"}, MainCommand::RandomizeOrder},
       {"actReverseOrder", 16470, {"Ctrl+V"}, MainCommand::ReverseOrder},
       {"actVolUp", 16422, {"Ctrl+Up"}, MainCommand::VolUp},
@@ -55,6 +57,8 @@ TEST(MainActionListTest, EveryStoredShortcutNamesItsKeysAndItsCommand) {
       {"actPrevious", 0, {}, MainCommand::Previous},
       {"actRepeat", 32850, {"Alt+R"}, MainCommand::Repeat},
       {"actShuffle", 32851, {"Alt+S"}, MainCommand::Shuffle},
+      {"mniExportSel1", 0, {}, MainCommand::ExportSelected},
+      {"mniCColumns1", 0, {}, MainCommand::CustomizeColumns},
   };
   const std::span<const MainAction> actions = MainActionList();
   ASSERT_EQ(actions.size(), table.size());
@@ -86,12 +90,20 @@ TEST(MainActionListTest, RemoveSelectedGetsBackItsOwnKey) {
   EXPECT_TRUE(KeyStrokesOfStored(0).empty());  // while the name is edited
 }
 
-// The tag command's caption is the one its menu items show.
-TEST(MainActionListTest, TheTagCommandsCaption) {
+// The captions the menu items linked to these commands show.
+TEST(MainActionListTest, TheCaptionsOfTheMenuItems) {
+  const std::vector<std::pair<MainCommand, const char*>> table = {
+      {MainCommand::UpdateTag, "View Info & Edit ID3 Tag..."},
+      {MainCommand::Export, "Export All..."},
+      {MainCommand::ExportSelected, "Export Selected..."},
+      {MainCommand::CustomizeColumns, "Customize Columns..."},
+  };
   const std::span<const MainAction> actions = MainActionList();
-  const auto tag = std::ranges::find(actions, MainCommand::UpdateTag, &MainAction::command);
-  ASSERT_NE(tag, actions.end());
-  EXPECT_STREQ(tag->caption, "View Info & Edit ID3 Tag...");
+  for (const auto& [command, caption] : table) {
+    const auto action = std::ranges::find(actions, command, &MainAction::command);
+    ASSERT_NE(action, actions.end()) << caption;
+    EXPECT_STREQ(action->caption, caption);
+  }
 }
 
 }  // namespace

@@ -110,6 +110,33 @@ TEST_F(MainWindowCoreTest, ACommandRunsItsOperation) {
   EXPECT_TRUE(five->editor().editingTrackName());
 }
 
+// The export and column commands open their choosers for the active grid; without a column
+// dialog they do nothing.
+TEST_F(MainWindowCoreTest, TheExportAndColumnCommandsOpenTheirChoosers) {
+  const std::unique_ptr<MainWindowCore> five = CoreWithFiveTracks();
+  five->Execute(MainCommand::CustomizeColumns);
+  five->Execute(MainCommand::Export);
+  five->Execute(MainCommand::ExportSelected);
+  EXPECT_TRUE(dialogs.columnChoosers().empty());
+
+  MainWindowCore withColumns({dialogs, dialogs, playback, dialogs, nullptr, &dialogs},
+                             dir.file("columns-autosave.m3u"));
+  withColumns.FormCreate();
+  ASSERT_TRUE(withColumns.document().OpenPlaylist(dir.file("five.m3u")));
+  withColumns.tables().grdPlaylist().selectRow(2);
+  withColumns.ActivatePanel(true);
+  dialogs.willCancelColumns().willCancelColumns().willCancelColumns();
+  withColumns.Execute(MainCommand::CustomizeColumns);
+  withColumns.Execute(MainCommand::Export);
+  withColumns.Execute(MainCommand::ExportSelected);
+  const std::vector<ShownColumnChooser>& shown = dialogs.columnChoosers();
+  ASSERT_EQ(shown.size(), 3u);
+  EXPECT_EQ(shown[0].lbl1, "Select the columns you want to display in MP3 Playlist");
+  EXPECT_EQ(shown[1].lbl1, "Select the columns you want to export");
+  EXPECT_EQ(shown[1].entries.size(), 12u);  // the playlist's list
+  EXPECT_EQ(shown[2].entries.size(), 10u);  // the browser's list
+}
+
 // --- the tag editor's callers --------------------------------------------------------------------
 
 // The browser lists a folder with a subfolder, two tracks and a playlist file; the playlist holds
